@@ -1,0 +1,63 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/options.h"
+#include "app/toolkit_check.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/script/script.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/ui/application.h"
+#include "platform/ui/trace.h"
+
+using namespace vemra;
+
+namespace {
+
+std::unique_ptr<ui::Backend> makeBackend(const app::Options& o) {
+    if (o.headless) return std::make_unique<headless::HeadlessBackend>(o.display);
+    sdl::SdlOptions sdlOptions;
+    sdlOptions.display = o.display;
+    sdlOptions.scale = o.scale;
+    sdlOptions.fullscreen = o.fullscreen;
+    return sdl::createSdlBackend(sdlOptions);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = app::parseOptions(argc, argv, error);
+    if (!options) {
+        std::fprintf(stderr, "vemra: %s\n%s", error.c_str(), app::usage);
+        return 2;
+    }
+    try {
+        std::vector<script::Command> commands;
+        if (!options->scriptFile.empty()) {
+            std::ifstream in(options->scriptFile);
+            if (!in) throw std::runtime_error("cannot read script " + options->scriptFile);
+            commands = script::parseScript(in);
+        }
+        if (!options->contentDir.empty()) std::filesystem::current_path(options->contentDir);
+        ui::setTracing(options->trace);
+
+        auto backend = makeBackend(*options);
+        ui::Application application(*backend);
+        std::unique_ptr<script::ScriptRunner> runner;
+        if (!options->scriptFile.empty()) {
+            runner = std::make_unique<script::ScriptRunner>(application, std::move(commands));
+            application.setDriver(runner.get());
+        }
+        if (options->headless && !runner) std::fprintf(stderr, "vemra: headless run without a script ends at once\n");
+
+        // Until the title's own screens exist, the program opens the toolkit check screen.
+        application.create<app::ToolkitCheckScreen>(0).show();
+        application.run();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vemra: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/gfx/geometry.h"
+
+namespace vemra::app {
+
+struct Options {
+    std::string contentDir;
+    int scale = 0;
+    bool fullscreen = false;
+    gfx::Size display{640, 480};
+    bool headless = false;
+    std::string scriptFile;
+    bool trace = false;
+};
+
+// Parses the command line; on a bad one returns nothing and sets `error`.
+std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
+extern const char* const usage;
+
+}  // namespace vemra::app

@@ -1,0 +1,171 @@
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <stdexcept>
+#include <tuple>
+
+#include "platform/gfx/font.h"
+#include "platform/gfx/font_bitmap.h"
+#include "platform/gfx/font_fontconfig.h"
+#include "platform/gfx/font_freetype.h"
+#include "platform/gfx/font_truetype.h"
+
+namespace vemra::gfx {
+
+namespace {
+
+// Face names compare without regard to case, as Windows compares them.
+std::string folded(std::string_view name) {
+    std::string s(name);
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+struct RegisteredFace {
+    std::string family;
+    int height = 0;  // character cell height of a bitmap face; 0 for a scalable one
+    long index = 0;
+    FacePtr face;
+};
+
+struct RegisteredFile {
+    std::filesystem::path file;
+    std::vector<RegisteredFace> faces;
+};
+
+std::filesystem::path identity(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto canonical = std::filesystem::weakly_canonical(file, error);
+    return error ? file.lexically_normal() : canonical;
+}
+
+// The nearer of two heights to `wanted`; on a tie the smaller, which never overflows the line.
+bool nearer(int candidate, int best, int wanted) {
+    const int dc = std::abs(candidate - wanted), db = std::abs(best - wanted);
+    return dc < db || (dc == db && candidate < best);
+}
+
+}  // namespace
+
+struct FontLibrary::Impl {
+    FreeTypePtr freetype = openFreeType();
+    std::unique_ptr<FontMatcher> matcher;  // made on the first fallback, fontconfig being slow to load
+    std::vector<RegisteredFile> files;
+    std::map<std::tuple<std::string, int, unsigned>, std::shared_ptr<const Font>> resolved;
+
+    RegisteredFile* find(const std::filesystem::path& file) {
+        const auto it = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f.file == file; });
+        return it == files.end() ? nullptr : &*it;
+    }
+
+    std::shared_ptr<const Font> resolve(const std::string& face, int height, unsigned style);
+    std::shared_ptr<const Font> fallback(const std::string& face, int height, unsigned style);
+};
+
+std::shared_ptr<const Font> FontLibrary::Impl::resolve(const std::string& face, int height, unsigned style) {
+    const RegisteredFace* bitmap = nullptr;
+    const RegisteredFile* scalableFile = nullptr;
+    const RegisteredFace* scalable = nullptr;
+    for (const RegisteredFile& file : files) {
+        for (const RegisteredFace& f : file.faces) {
+            if (folded(f.family) != face) continue;
+            if (f.height == 0) {
+                if (!scalable) {
+                    scalable = &f;
+                    scalableFile = &file;
+                }
+            } else if (!bitmap || nearer(f.height, bitmap->height, height)) {
+                bitmap = &f;
+            }
+        }
+    }
+    if (bitmap && (bitmap->height == height || !scalable))
+        return std::make_shared<BitmapFont>(bitmap->face, style);
+    if (scalable) {
+        if (FacePtr sized = openFace(freetype, scalableFile->file, scalable->index))
+            return std::make_shared<TrueTypeFont>(std::move(sized), height, style);
+    }
+    return fallback(face, height, style);
+}
+
+std::shared_ptr<const Font> FontLibrary::Impl::fallback(const std::string& face, int height, unsigned style) {
+    if (!matcher) matcher = std::make_unique<FontMatcher>();
+    const auto location = matcher->match(face, height, style);
+    FacePtr sized = location ? openFace(freetype, location->file, location->index) : nullptr;
+    if (!sized) throw std::runtime_error("no font installed for face \"" + face + "\"");
+    return std::make_shared<TrueTypeFont>(std::move(sized), height, style);
+}
+
+FontLibrary& FontLibrary::shared() {
+    static FontLibrary library;
+    return library;
+}
+
+FontLibrary::FontLibrary() : impl_(std::make_unique<Impl>()) {}
+FontLibrary::~FontLibrary() = default;
+
+int FontLibrary::registerFile(const std::filesystem::path& file) {
+    const auto key = identity(file);
+    if (const RegisteredFile* known = impl_->find(key)) return int(known->faces.size());
+    const FacePtr probe = openFace(impl_->freetype, file, -1);
+    if (!probe) return 0;
+
+    RegisteredFile entry{key, {}};
+    for (long i = 0; i < probe->num_faces; ++i) {
+        FacePtr face = openFace(impl_->freetype, file, i);
+        if (!face || !face->family_name) continue;
+        if (FT_IS_SCALABLE(face.get())) {
+            entry.faces.push_back({face->family_name, 0, i, std::move(face)});
+        } else if (face->num_fixed_sizes > 0 && face->available_sizes[0].height > 0) {
+            // A bitmap face is used at its first size: an FNT resource has exactly one.
+            entry.faces.push_back({face->family_name, face->available_sizes[0].height, i, std::move(face)});
+        }
+    }
+    if (entry.faces.empty()) return 0;
+    impl_->files.push_back(std::move(entry));
+    impl_->resolved.clear();
+    return int(impl_->files.back().faces.size());
+}
+
+bool FontLibrary::unregisterFile(const std::filesystem::path& file) {
+    const RegisteredFile* known = impl_->find(identity(file));
+    if (!known) return false;
+    impl_->files.erase(impl_->files.begin() + (known - impl_->files.data()));
+    impl_->resolved.clear();
+    return true;
+}
+
+std::vector<std::string> FontLibrary::registeredFaces() const {
+    std::vector<std::string> names;
+    std::vector<std::string> seen;
+    for (const RegisteredFile& file : impl_->files) {
+        for (const RegisteredFace& f : file.faces) {
+            if (std::find(seen.begin(), seen.end(), folded(f.family)) != seen.end()) continue;
+            seen.push_back(folded(f.family));
+            names.push_back(f.family);
+        }
+    }
+    return names;
+}
+
+std::vector<int> FontLibrary::heightsOf(std::string_view face) const {
+    std::vector<int> heights;
+    for (const RegisteredFile& file : impl_->files)
+        for (const RegisteredFace& f : file.faces)
+            if (f.height > 0 && folded(f.family) == folded(face)) heights.push_back(f.height);
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    return heights;
+}
+
+std::shared_ptr<const Font> FontLibrary::font(const FontSpec& spec) {
+    const unsigned style = spec.style & (styleBold | styleItalic | styleUnderline | styleStrikeOut);
+    auto key = std::make_tuple(folded(spec.face), spec.height, style);
+    auto it = impl_->resolved.find(key);
+    if (it == impl_->resolved.end())
+        it = impl_->resolved.emplace(key, impl_->resolve(std::get<0>(key), spec.height, style)).first;
+    return it->second;
+}
+
+}  // namespace vemra::gfx

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/ui/application.h"
+
+namespace vemra::script {
+
+// Sections that the system's code adds to the state report ("vars", "devices"): each a function
+// that returns its JSON value at the time of the report.
+void setStateSection(const std::string& key, std::function<nlohmann::json()> section);
+void clearStateSections();
+
+// The whole state report: the clock, windows, the active window's controls and screen state,
+// message boxes, and the registered sections.
+nlohmann::json stateReport(ui::Application& app);
+
+// Bytes as lower-case hex, the form captions take in the report.
+std::string hexBytes(std::string_view bytes);
+std::string colorHex(gfx::Color c);
+
+}  // namespace vemra::script

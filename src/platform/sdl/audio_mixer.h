@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "platform/ui/backend.h"
+
+namespace vemra::sdl {
+
+// The attached sources of an audio output, summed into one stream. mix() calls fill() under the
+// same lock that detach() takes, so a detached source is never filled again. A source's fill()
+// must not attach or detach.
+class AudioMixer {
+public:
+    explicit AudioMixer(int channels) : channels_(channels) {}
+
+    void attach(ui::AudioSource* source);
+    void detach(ui::AudioSource* source);
+    bool hasSources() const;
+    // Writes `frames` frames: the saturated sum of every attached source, silence when none.
+    void mix(std::int16_t* out, int frames);
+
+private:
+    const int channels_;
+    mutable std::mutex mutex_;
+    std::vector<ui::AudioSource*> sources_;
+    std::vector<std::int16_t> scratch_;
+};
+
+}  // namespace vemra::sdl

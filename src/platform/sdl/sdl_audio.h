@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/backend.h"
+
+namespace vemra::sdl {
+
+// 44100 Hz stereo 16-bit output on the default audio device, or a NullAudioOutput when no device
+// can be opened (no sound hardware, no sound server, or SDL's dummy driver).
+std::unique_ptr<ui::AudioOutput> openAudioOutput();
+
+}  // namespace vemra::sdl

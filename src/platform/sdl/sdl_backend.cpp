@@ -1,0 +1,203 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <thread>
+
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_cursors.h"
+#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/sdl_input.h"
+
+namespace vemra::sdl {
+
+namespace {
+
+int chooseScale(const SdlOptions& options) {
+    if (options.scale > 0) return options.scale;
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    return largestWholeScale(options.display, {usable.w, usable.h});
+}
+
+class SdlBackendImpl final : public SdlBackend {
+public:
+    explicit SdlBackendImpl(const SdlOptions& options);
+
+    gfx::Size displaySize() const override { return logical_; }
+    std::int64_t nowUs() const override;
+    bool virtualTime() const override { return false; }
+    std::optional<ui::InputEvent> waitEvent(std::int64_t deadlineUs) override;
+    void wake() override;
+    bool showsFrames() const override { return true; }
+    void present(const gfx::Bitmap& display) override;
+    void setCursor(std::shared_ptr<const ui::CursorShape> cursor) override;
+    void pause(std::int64_t ns) override;
+    ui::AudioOutput& audio() override { return *audio_; }
+    int windowScale() const override { return scale_; }
+
+private:
+    // Handles one SDL event; true when it was a wake-up.
+    bool dispatch(const SDL_Event& event);
+    void toggleFullscreen();
+    void repaint();
+    // The whole factor the renderer currently scales by (the window's, or the full screen's).
+    int renderScale() const;
+
+    // Declared first so that it is destroyed last: video stays up while everything below goes.
+    SdlSubsystems video_;
+    const Uint64 start_ = SDL_GetPerformanceCounter();
+    const Uint64 frequency_ = SDL_GetPerformanceFrequency();
+    const gfx::Size logical_;
+    const int scale_;
+    WindowPtr window_;
+    RendererPtr renderer_;
+    TexturePtr texture_;
+    gfx::Size textureSize_;
+    CursorSet cursors_;
+    InputTranslator input_;
+    std::deque<ui::InputEvent> pending_;
+    Uint32 wakeEventType_ = 0;
+    std::atomic<bool> wakePending_{false};
+    std::unique_ptr<ui::AudioOutput> audio_ = openAudioOutput();
+};
+
+SdlBackendImpl::SdlBackendImpl(const SdlOptions& options)
+    : video_(SDL_INIT_VIDEO, "video"),
+      logical_(options.display),
+      scale_(chooseScale(options)),
+      input_(options.display) {
+    const Uint32 flags = SDL_WINDOW_SHOWN | (options.fullscreen ? Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
+    window_.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   logical_.width * scale_, logical_.height * scale_, flags));
+    if (!window_) throwSdlError("window");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // Closing the window is reported once, as a close request; SDL would add a quit event.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // No vsync: the transition effects time their steps by their own pauses between presents.
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+    if (!renderer_) throwSdlError("renderer");
+    // Whole-factor scaling, centred, black around; SDL maps mouse coordinates back to logical ones.
+    if (SDL_RenderSetLogicalSize(renderer_.get(), logical_.width, logical_.height) != 0 ||
+        SDL_RenderSetIntegerScale(renderer_.get(), SDL_TRUE) != 0)
+        throwSdlError("renderer scaling");
+    wakeEventType_ = SDL_RegisterEvents(1);
+    if (wakeEventType_ == Uint32(-1)) throwSdlError("wake event");
+    cursors_.show(nullptr, renderScale(), nowUs());
+    repaint();
+}
+
+std::int64_t SdlBackendImpl::nowUs() const {
+    const Uint64 ticks = SDL_GetPerformanceCounter() - start_;
+    // Whole seconds and the remainder apart, so that the product cannot overflow.
+    return std::int64_t(ticks / frequency_) * 1'000'000 + std::int64_t(ticks % frequency_ * 1'000'000 / frequency_);
+}
+
+std::optional<ui::InputEvent> SdlBackendImpl::waitEvent(std::int64_t deadlineUs) {
+    for (;;) {
+        if (!pending_.empty()) {
+            const ui::InputEvent event = pending_.front();
+            pending_.pop_front();
+            return event;
+        }
+        const std::int64_t now = nowUs();
+        cursors_.advance(now);
+        std::int64_t until = cursors_.nextFrameUs();
+        if (deadlineUs != noDeadline) until = until == noDeadline ? deadlineUs : std::min(until, deadlineUs);
+
+        SDL_Event event;
+        if (until == noDeadline) {
+            if (SDL_WaitEvent(&event) == 0) return std::nullopt;
+        } else if (now >= until) {
+            // The caller's deadline has passed (a cursor frame time never has, after advance):
+            // events already queued still come first, as Windows delivers timers last.
+            if (SDL_PollEvent(&event) == 0) return std::nullopt;
+        } else {
+            const auto ms = int(std::min<std::int64_t>((until - now + 999) / 1000, SDL_MAX_SINT32));
+            if (SDL_WaitEventTimeout(&event, ms) == 0) continue;
+        }
+        if (dispatch(event)) return std::nullopt;
+    }
+}
+
+bool SdlBackendImpl::dispatch(const SDL_Event& event) {
+    if (event.type == wakeEventType_) {
+        wakePending_ = false;
+        return true;
+    }
+    switch (input_.translate(event, pending_)) {
+    case InputTranslator::Request::toggleFullscreen: toggleFullscreen(); break;
+    case InputTranslator::Request::repaint:
+        cursors_.rescale(renderScale(), nowUs());
+        repaint();
+        break;
+    case InputTranslator::Request::none: break;
+    }
+    return false;
+}
+
+void SdlBackendImpl::wake() {
+    // One wake-up in the queue is enough however often other threads call.
+    if (wakePending_.exchange(true)) return;
+    SDL_Event event{};
+    event.type = wakeEventType_;
+    if (SDL_PushEvent(&event) != 1) wakePending_ = false;
+}
+
+void SdlBackendImpl::toggleFullscreen() {
+    const bool fullscreen = (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN) != 0;
+    SDL_SetWindowFullscreen(window_.get(), fullscreen ? 0u : Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP));
+}
+
+void SdlBackendImpl::present(const gfx::Bitmap& display) {
+    if (display.empty()) return;
+    if (!texture_ || textureSize_ != display.size()) {
+        texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                         display.width(), display.height()));
+        if (!texture_) throwSdlError("display texture");
+        textureSize_ = display.size();
+    }
+    // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the bitmap's own layout.
+    SDL_UpdateTexture(texture_.get(), nullptr, display.pixels().data(), display.width() * 4);
+    repaint();
+}
+
+void SdlBackendImpl::repaint() {
+    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+    SDL_RenderClear(renderer_.get());
+    if (texture_) {
+        const SDL_Rect where{0, 0, textureSize_.width, textureSize_.height};
+        SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &where);
+    }
+    SDL_RenderPresent(renderer_.get());
+}
+
+int SdlBackendImpl::renderScale() const {
+    float x = 1, y = 1;
+    SDL_RenderGetScale(renderer_.get(), &x, &y);
+    return std::max(1, int(std::lround(x)));
+}
+
+void SdlBackendImpl::setCursor(std::shared_ptr<const ui::CursorShape> cursor) {
+    cursors_.show(std::move(cursor), renderScale(), nowUs());
+}
+
+void SdlBackendImpl::pause(std::int64_t ns) {
+    if (ns > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(ns));
+}
+
+}  // namespace
+
+int largestWholeScale(gfx::Size logical, gfx::Size desktop) {
+    if (logical.width <= 0 || logical.height <= 0) return 1;
+    return std::max(1, std::min(desktop.width / logical.width, desktop.height / logical.height));
+}
+
+std::unique_ptr<SdlBackend> createSdlBackend(const SdlOptions& options) {
+    return std::make_unique<SdlBackendImpl>(options);
+}
+
+}  // namespace vemra::sdl

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace vemra::sdl {
+
+// Owning pointers for SDL objects.
+template <auto destroy>
+struct SdlDeleter {
+    template <class T>
+    void operator()(T* p) const { destroy(p); }
+};
+using WindowPtr = std::unique_ptr<SDL_Window, SdlDeleter<SDL_DestroyWindow>>;
+using RendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter<SDL_DestroyRenderer>>;
+using TexturePtr = std::unique_ptr<SDL_Texture, SdlDeleter<SDL_DestroyTexture>>;
+using SurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter<SDL_FreeSurface>>;
+using CursorPtr = std::unique_ptr<SDL_Cursor, SdlDeleter<SDL_FreeCursor>>;
+
+// Throws std::runtime_error with SDL's last error, prefixed by what failed.
+[[noreturn]] inline void throwSdlError(const std::string& what) {
+    throw std::runtime_error(what + ": " + SDL_GetError());
+}
+
+// Keeps SDL subsystems started for its lifetime.
+class SdlSubsystems {
+public:
+    SdlSubsystems(Uint32 flags, const char* what) : flags_(flags) {
+        if (SDL_InitSubSystem(flags) != 0) throwSdlError(what);
+    }
+    ~SdlSubsystems() { SDL_QuitSubSystem(flags_); }
+    SdlSubsystems(const SdlSubsystems&) = delete;
+    SdlSubsystems& operator=(const SdlSubsystems&) = delete;
+
+private:
+    Uint32 flags_;
+};
+
+}  // namespace vemra::sdl

@@ -1,0 +1,459 @@
+#include "platform/ui/application.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/gfx/font.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/timer.h"
+#include "platform/ui/trace.h"
+#include "platform/ui/window.h"
+
+namespace vemra::ui {
+
+namespace {
+Application* current = nullptr;
+
+template <class T>
+void erase(std::vector<T*>& v, T* item) {
+    v.erase(std::remove(v.begin(), v.end(), item), v.end());
+}
+}  // namespace
+
+Application::Application(Backend& backend) : backend_(backend) {
+    if (current) throw std::logic_error("only one application may exist");
+    current = this;
+    cursors_[cursors::defaultCursor] = CursorShape::systemShape(CursorShape::System::arrow);
+    cursors_[cursors::arrow] = CursorShape::systemShape(CursorShape::System::arrow);
+    cursors_[cursors::handPoint] = CursorShape::systemShape(CursorShape::System::hand);
+}
+
+Application::~Application() {
+    owned_.clear();
+    current = nullptr;
+}
+
+Application& Application::instance() {
+    if (!current) throw std::logic_error("no application");
+    return *current;
+}
+
+bool Application::exists() { return current != nullptr; }
+
+void Application::run() {
+    while (!terminated_) {
+        iterate(true);
+        if (windows_.empty()) break;
+    }
+    destroyReleased();
+}
+
+void Application::processMessages() {
+    while (!terminated_ && iterate(false)) {
+    }
+}
+
+void Application::handle(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        showErrorBox(e.what());
+    } catch (...) {
+        showErrorBox("unknown error");
+    }
+}
+
+void Application::showErrorBox(const std::string& text) {
+    trace("error box", text);
+    messageBox(nullptr, programName, text);
+}
+
+void Application::messageBox(Window* owner, const std::string& caption, const std::string& text) {
+    trace("message box", (owner ? owner->name() + " " : std::string()) + caption + ": " + text);
+    auto& box = create<MessageBox>(caption, text);
+    box.showModal();
+    box.release();
+}
+
+Window* Application::topModal() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
+
+// ---- windows ---------------------------------------------------------------------------------
+
+void Application::addWindow(Window& w) {
+    windows_.push_back(&w);
+    raise(w);
+    trace("window created", w.name());
+}
+
+void Application::removeWindow(Window& w) {
+    erase(windows_, &w);
+    erase(modalStack_, &w);
+    if (active_.get() == &w) active_ = nullptr;
+    displayDirty_ = true;
+}
+
+void Application::raise(Window& w) {
+    erase(windows_, &w);
+    auto firstOnTop = std::find_if(windows_.begin(), windows_.end(), [](Window* x) { return x->stayOnTop(); });
+    windows_.insert(w.stayOnTop() ? windows_.end() : firstOnTop, &w);
+    displayDirty_ = true;
+}
+
+void Application::windowShown(Window& w) {
+    trace("window shown", w.name());
+    raise(w);
+    if (w.onShow) handle([&] { w.onShow(w); });
+    if (w.visible() && w.enabled() && acceptsInput(w)) activate(&w);
+}
+
+void Application::windowHidden(Window& w) {
+    displayDirty_ = true;
+    if (w.onHide) handle([&] { w.onHide(w); });
+    if (active_.get() == &w) activateTopmost();
+}
+
+void Application::windowReleased() { releasePending_ = true; }
+
+void Application::activate(Window* w) {
+    Window* previous = active_.get();
+    if (previous == w) return;
+    active_ = w;
+    if (previous && previous->onDeactivate) handle([&] { previous->onDeactivate(*previous); });
+    if (w && active_.get() == w && w->onActivate) handle([&] { w->onActivate(*w); });
+}
+
+void Application::activateTopmost() {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        Window* w = *it;
+        if (w->visible() && w->enabled() && !w->released() && acceptsInput(*w)) {
+            activate(w);
+            return;
+        }
+    }
+    activate(nullptr);
+}
+
+bool Application::acceptsInput(const Window& w) const {
+    return w.visible() && w.enabled() && (modalStack_.empty() || &w == modalStack_.back());
+}
+
+void Application::destroyReleased() {
+    if (!releasePending_) return;
+    releasePending_ = false;
+    bool any = false;
+    for (std::size_t i = 0; i < owned_.size();) {
+        Window& w = *owned_[i];
+        if (!w.released()) {
+            ++i;
+            continue;
+        }
+        trace("window released", w.name());
+        if (w.onDestroy) handle([&] { w.onDestroy(w); });
+        auto it = std::find_if(owned_.begin(), owned_.end(), [&](auto& p) { return p.get() == &w; });
+        owned_.erase(it);
+        any = true;
+        i = 0;
+    }
+    if (any && (!active_ || !active_->visible())) activateTopmost();
+}
+
+int Application::runModal(Window& w) {
+    Ref<Window> self(&w);
+    Ref<Window> previous = active_;
+    w.modal_ = true;
+    w.modalResult = 0;
+    modalStack_.push_back(&w);
+    if (w.visible())
+        activate(&w);
+    else
+        w.show();
+    while (self && !terminated_) {
+        iterate(true);
+        if (!self) break;
+        if (!self->visible()) {
+            if (self->modalResult == 0) self->modalResult = 2;
+            break;
+        }
+        if (self->modalResult == 0) continue;
+        CloseAction action = CloseAction::hide;
+        if (self->onClose) handle([&] { self->onClose(*self, action); });
+        if (action == CloseAction::none) {
+            self->modalResult = 0;
+            continue;
+        }
+        if (action == CloseAction::free) self->release();
+        break;
+    }
+    const int result = self ? self->modalResult : 2;
+    if (self) {
+        erase(modalStack_, self.get());
+        self->modal_ = false;
+        self->hide();
+    }
+    if (previous && previous->visible() && acceptsInput(*previous))
+        activate(previous.get());
+    else
+        activateTopmost();
+    return result;
+}
+
+// ---- the loop --------------------------------------------------------------------------------
+
+bool Application::iterate(bool mayWait) {
+    destroyReleased();
+    if (terminated_) return false;
+    if (auto e = backend_.waitEvent(backend_.nowUs())) input_.push_back(*e);
+    if (!input_.empty()) {
+        const InputEvent e = input_.front();
+        input_.pop_front();
+        dispatch(e);
+        return true;
+    }
+    if (fireDueTimer()) return true;
+    if (hover_ && hintText_.empty() && hover_->showHint && !hover_->hint.empty() &&
+        nowUs() >= hoverSinceUs_ + hintDelayMs * 1000) {
+        hintText_ = hover_->hint;
+        hintPos_ = {mouse_.x, mouse_.y + 20};
+        displayDirty_ = true;
+    }
+    if (displayDirty_ && backend_.showsFrames()) presentNow();
+    if (driver_ && driver_->step()) return true;
+    if (!mayWait) return false;
+    if (backend_.virtualTime() && (!driver_ || driver_->finished())) {
+        terminate();  // nothing outside a headless run can make anything happen any more
+        return false;
+    }
+    if (auto e = backend_.waitEvent(nextDeadline())) input_.push_back(*e);
+    return true;
+}
+
+std::int64_t Application::nextDeadline() const {
+    std::int64_t deadline = Backend::noDeadline;
+    auto consider = [&](std::int64_t t) {
+        if (t >= 0 && (deadline == Backend::noDeadline || t < deadline)) deadline = t;
+    };
+    for (const Timer* t : timers_) consider(t->dueUs());
+    if (driver_) consider(driver_->deadlineUs());
+    if (hover_ && hintText_.empty() && hover_->showHint && !hover_->hint.empty())
+        consider(hoverSinceUs_ + hintDelayMs * 1000);
+    return deadline;
+}
+
+bool Application::fireDueTimer() {
+    const std::int64_t now = nowUs();
+    Timer* next = nullptr;
+    for (Timer* t : timers_) {
+        const std::int64_t due = t->dueUs();
+        if (due < 0 || due > now) continue;
+        if (!next || due < next->dueUs() || (due == next->dueUs() && t->sequence() < next->sequence())) next = t;
+    }
+    if (!next) return false;
+    handle([&] { next->fire(now); });
+    return true;
+}
+
+void Application::addTimer(Timer& t) { timers_.push_back(&t); }
+void Application::removeTimer(Timer& t) { erase(timers_, &t); }
+
+// ---- input -----------------------------------------------------------------------------------
+
+void Application::dispatch(const InputEvent& e) {
+    using T = InputEvent::Type;
+    switch (e.type) {
+    case T::quit:
+        terminate();
+        break;
+    case T::focusGained:
+        programActive_ = true;
+        break;
+    case T::focusLost:
+        programActive_ = false;
+        break;
+    case T::closeRequest:
+        if (Window* w = topModal() ? topModal() : activeWindow()) w->close();
+        break;
+    case T::mouseMove:
+    case T::mouseDown:
+    case T::mouseUp:
+        dispatchMouse(e);
+        break;
+    case T::keyDown:
+    case T::keyUp:
+    case T::keyPress:
+        dispatchKey(e);
+        break;
+    }
+}
+
+Window* Application::windowAt(gfx::Point p) const {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if ((*it)->visible() && (*it)->outerRect().contains(p)) return *it;
+    return nullptr;
+}
+
+void Application::dispatchMouse(const InputEvent& e) {
+    using T = InputEvent::Type;
+    mouse_ = {e.x, e.y};
+    Widget* target = capture_.get();
+    if (!target || e.type == T::mouseDown) {
+        Window* w = windowAt(mouse_);
+        if (!w || !acceptsInput(*w)) {
+            setHover(nullptr);
+            return;
+        }
+        const gfx::Point origin = w->clientOrigin();
+        const gfx::Point local{mouse_.x - origin.x, mouse_.y - origin.y};
+        if (e.type == T::mouseDown && active_.get() != w) {
+            raise(*w);
+            activate(w);
+        }
+        if (!gfx::Rect{0, 0, w->width(), w->height()}.contains(local)) {  // on the frame
+            setHover(nullptr);
+            if (e.type == T::mouseUp && w->closeBoxRect().contains(mouse_)) w->close();
+            return;
+        }
+        target = widgetAt(*w, local);
+    }
+    Ref<Widget> ref(target);
+    const gfx::Point origin = target->window()->clientOrigin();
+    const gfx::Rect at = target->rectInWindow();
+    const gfx::Point local{mouse_.x - origin.x - at.left, mouse_.y - origin.y - at.top};
+    unsigned shift = e.shift;
+
+    if (e.type == T::mouseMove) {
+        if (!capture_) setHover(target);
+        updateCursor(target);
+        handle([&] { target->mouseMove(shift, local); });
+        return;
+    }
+    if (e.type == T::mouseDown) {
+        hintText_.clear();
+        hoverSinceUs_ = nowUs();
+        capture_ = target;
+        if (target->acceptsFocus()) target->setFocus();
+        const bool isDouble = e.button == MouseButton::left && lastDown_.get() == target && lastDownUs_ >= 0 &&
+                              nowUs() - lastDownUs_ <= doubleClickMs * 1000 &&
+                              std::abs(mouse_.x - lastDownPos_.x) <= doubleClickDistance &&
+                              std::abs(mouse_.y - lastDownPos_.y) <= doubleClickDistance;
+        if (isDouble) {
+            lastDownUs_ = -1;
+            clickArmed_ = false;
+            handle([&] { target->dblClick(); });
+            if (ref) handle([&] { target->mouseDown(e.button, shift | doubleClick, local); });
+        } else {
+            lastDown_ = target;
+            lastDownUs_ = nowUs();
+            lastDownPos_ = mouse_;
+            clickArmed_ = e.button == MouseButton::left;
+            handle([&] { target->mouseDown(e.button, shift, local); });
+        }
+        return;
+    }
+    // Button up: the control that got the button-down hears it, wherever the pointer is.
+    capture_ = nullptr;
+    if (clickArmed_ && e.button == MouseButton::left) {
+        clickArmed_ = false;
+        if (gfx::Rect{0, 0, target->width(), target->height()}.contains(local)) handle([&] { target->click(); });
+    }
+    if (ref) handle([&] { target->mouseUp(e.button, shift, local); });
+}
+
+void Application::dispatchKey(const InputEvent& e) {
+    using T = InputEvent::Type;
+    Window* w = topModal() ? topModal() : activeWindow();
+    if (!w || !w->enabled()) return;
+    hintText_.clear();
+    Ref<Window> window(w);
+    Widget* focus = w->focusedControl();
+    if (focus && (!focus->showing() || !focus->enabledInTree())) focus = nullptr;
+    if (e.type == T::keyDown) {
+        if (e.key == vk::f4 && (e.shift & altKey)) {
+            w->close();
+            return;
+        }
+        int key = e.key;
+        if (focus) handle([&] { focus->keyDown(key, e.shift); });
+        if (key == vk::tab && window) {
+            w->focusNext();
+            return;
+        }
+        if (key != 0 && window) handle([&] { w->keyDown(key, e.shift); });
+    } else if (e.type == T::keyPress) {
+        std::uint8_t ch = std::uint8_t(e.key);
+        if (focus) handle([&] { focus->keyPress(ch); });
+        if (ch != 0 && window) handle([&] { w->keyPress(ch); });
+    }
+}
+
+void Application::setHover(Widget* w) {
+    if (hover_.get() == w) return;
+    hover_ = w;
+    hoverSinceUs_ = nowUs();
+    if (!hintText_.empty()) {
+        hintText_.clear();
+        displayDirty_ = true;
+    }
+    if (!w) updateCursor(nullptr);
+}
+
+void Application::updateCursor(Widget* w) {
+    int number = cursors::defaultCursor;
+    for (; w; w = w->parent())
+        if (w->cursor != cursors::defaultCursor) {
+            number = w->cursor;
+            break;
+        }
+    if (number == currentCursor_) return;
+    currentCursor_ = number;
+    backend_.setCursor(cursorShape(number));
+}
+
+void Application::setCursor(int number, std::shared_ptr<const CursorShape> shape) {
+    cursors_[number] = std::move(shape);
+    if (number == currentCursor_) backend_.setCursor(cursorShape(number));
+}
+
+std::shared_ptr<const CursorShape> Application::cursorShape(int number) const {
+    auto it = cursors_.find(number);
+    return it != cursors_.end() ? it->second : cursors_.at(cursors::defaultCursor);
+}
+
+// ---- drawing ---------------------------------------------------------------------------------
+
+const gfx::Bitmap& Application::composeDisplay() {
+    const gfx::Size size = backend_.displaySize();
+    if (display_.size() != size) display_ = gfx::Bitmap(size.width, size.height, gfx::colors::black);
+    display_.fill(display_.bounds(), gfx::colors::black);
+    for (Window* w : windows_)
+        if (w->visible()) w->drawOnDisplay(display_);
+    drawHint(display_);
+    return display_;
+}
+
+void Application::drawHint(gfx::Bitmap& display) {
+    if (hintText_.empty()) return;
+    const auto font = gfx::FontLibrary::shared().font({});
+    gfx::Rect box{hintPos_.x, hintPos_.y, font->textWidth(hintText_) + 6, font->lineHeight() + 4};
+    box.left = std::clamp(box.left, 0, std::max(0, display.width() - box.width));
+    box.top = std::clamp(box.top, 0, std::max(0, display.height() - box.height));
+    display.fill(box, gfx::colors::black);
+    display.fill({box.left + 1, box.top + 1, box.width - 2, box.height - 2}, gfx::colors::infoBackground);
+    font->drawText(display, box, box.left + 3, box.top + 2, hintText_, gfx::colors::windowText);
+}
+
+void Application::presentNow() {
+    for (Window* w : windows_) w->paintDirty();
+    if (backend_.showsFrames()) backend_.present(composeDisplay());
+    displayDirty_ = false;
+}
+
+void Application::pause(std::int64_t ns) {
+    if (backend_.showsFrames())
+        presentNow();
+    else
+        for (Window* w : windows_) w->paintDirty();
+    backend_.pause(ns);
+}
+
+}  // namespace vemra::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/ui/ref.h"
+
+namespace vemra::ui {
+
+// A message-driven timer: fires on the UI thread, never while a handler runs, once per due time
+// however late it is. Changing the interval of an enabled timer starts a new period.
+class Timer {
+public:
+    Timer(std::string name, int intervalMs, bool enabled);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    const std::string& name() const { return name_; }
+    const Lifetime& lifetime() const { return lifetime_; }
+
+    int interval() const { return intervalMs_; }
+    void setInterval(int ms);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+
+    std::function<void(Timer& sender)> onTimer;
+
+    // Used by the application: the clock time (µs) of the next firing, or -1 when it never fires.
+    std::int64_t dueUs() const { return active() ? dueUs_ : -1; }
+    std::uint64_t sequence() const { return sequence_; }
+    void fire(std::int64_t nowUs);
+
+private:
+    bool active() const { return enabled_ && intervalMs_ > 0; }
+    void restart();
+
+    std::string name_;
+    int intervalMs_;
+    bool enabled_;
+    std::int64_t dueUs_ = 0;
+    std::uint64_t sequence_;
+    Lifetime lifetime_;
+};
+
+}  // namespace vemra::ui
