@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/gfx/bitmap.h"
+
+namespace vemra::testing {
+
+// The outcome of running the program on a script: its exit code and every `state` line it printed.
+struct ScriptRun {
+    int exitCode = -1;
+    std::vector<nlohmann::json> states;
+    std::string errors;
+};
+
+// A fresh directory for one test's files, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Runs the program binary with `args` and the script text; `env` is prefixed to the command.
+ScriptRun runScript(const std::string& script, const std::string& args = "--headless", const std::string& env = "");
+
+const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);
+const nlohmann::json* findControl(const nlohmann::json& state, const std::string& name);
+
+// The rectangle that holds every pixel where two bitmaps of one size differ (empty when equal).
+gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b);
+
+// Starts Xvfb on a free display for the life of the object; `running()` is false when it can't.
+class VirtualDisplay {
+public:
+    VirtualDisplay();
+    ~VirtualDisplay();
+    bool running() const { return pid_ > 0; }
+    std::string env() const { return "DISPLAY=:" + std::to_string(number_) + " SDL_AUDIODRIVER=dummy "; }
+
+private:
+    int pid_ = -1;
+    int number_ = 0;
+};
+
+}  // namespace vemra::testing
