@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/ui/application.h"
+#include "platform/ui/hex.h"
 
 namespace vemra::script {
 
@@ -18,8 +19,8 @@ void clearStateSections();
 // message boxes, and the registered sections.
 nlohmann::json stateReport(ui::Application& app);
 
-// Bytes as lower-case hex, the form captions take in the report.
-std::string hexBytes(std::string_view bytes);
-std::string colorHex(gfx::Color c);
+// The report's forms of bytes and colours (kept here for the callers of this layer).
+using ui::colorHex;
+using ui::hexBytes;
 
 }  // namespace vemra::script
