@@ -6,7 +6,6 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/ui/application.h"
-#include "platform/ui/hex.h"
 
 namespace vemra::script {
 
@@ -18,9 +17,5 @@ void clearStateSections();
 // The whole state report: the clock, windows, the active window's controls and screen state,
 // message boxes, and the registered sections.
 nlohmann::json stateReport(ui::Application& app);
-
-// The report's forms of bytes and colours (kept here for the callers of this layer).
-using ui::colorHex;
-using ui::hexBytes;
 
 }  // namespace vemra::script

@@ -1,5 +1,8 @@
 #include "platform/ui/button.h"
 
+#include <nlohmann/json.hpp>
+
+#include "platform/ui/hex.h"
 #include "platform/gfx/bevel.h"
 #include "platform/gfx/font.h"
 
@@ -41,6 +44,11 @@ void Button::keyDown(int& key, unsigned shift) {
         key = 0;
         click();
     }
+}
+
+void Button::describe(nlohmann::json& out) const {
+    Widget::describe(out);
+    out["caption"] = hexBytes(caption_);
 }
 
 }  // namespace vemra::ui

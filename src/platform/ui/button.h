@@ -15,6 +15,7 @@ public:
 
     bool acceptsFocus() const override { return true; }
     void paint(gfx::Bitmap& surface, gfx::Point at, gfx::Rect clip) override;
+    void describe(nlohmann::json& out) const override;
     void mouseDown(MouseButton button, unsigned shift, gfx::Point local) override;
     void mouseUp(MouseButton button, unsigned shift, gfx::Point local) override;
     void keyDown(int& key, unsigned shift) override;

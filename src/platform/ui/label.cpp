@@ -1,5 +1,8 @@
 #include "platform/ui/label.h"
 
+#include <nlohmann/json.hpp>
+
+#include "platform/ui/hex.h"
 #include "platform/ui/window.h"
 
 namespace vemra::ui {
@@ -62,6 +65,13 @@ void Label::paint(gfx::Bitmap& surface, gfx::Point at, gfx::Rect clip) {
     if (alignment_ == Alignment::right) x = at.x + width() - textWidth;
     if (alignment_ == Alignment::center) x = at.x + (width() - textWidth) / 2;
     f->drawText(surface, clip, x, at.y, caption_, font_.color);
+}
+
+void Label::describe(nlohmann::json& out) const {
+    Widget::describe(out);
+    out["caption"] = hexBytes(caption_);
+    out["color"] = colorHex(font_.color);
+    out["transparent"] = transparent_;
 }
 
 }  // namespace vemra::ui

@@ -32,6 +32,7 @@ public:
 
     gfx::Canvas canvas();
     void paint(gfx::Bitmap& surface, gfx::Point at, gfx::Rect clip) override;
+    void describe(nlohmann::json& out) const override;
 
 private:
     void fitWidth();
