@@ -45,12 +45,12 @@ int main(int argc, char** argv) {
 
         auto backend = makeBackend(*options);
         ui::Application application(*backend);
+        // A headless run lasts as long as its script; without one it ends after start-up.
         std::unique_ptr<script::ScriptRunner> runner;
-        if (!options->scriptFile.empty()) {
+        if (!options->scriptFile.empty() || options->headless) {
             runner = std::make_unique<script::ScriptRunner>(application, std::move(commands));
             application.setDriver(runner.get());
         }
-        if (options->headless && !runner) std::fprintf(stderr, "vemra: headless run without a script ends at once\n");
 
         // Until the title's own screens exist, the program opens the toolkit check screen.
         application.create<app::ToolkitCheckScreen>(0).show();

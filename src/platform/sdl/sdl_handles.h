@@ -25,13 +25,16 @@ using CursorPtr = std::unique_ptr<SDL_Cursor, SdlDeleter<SDL_FreeCursor>>;
     throw std::runtime_error(what + ": " + SDL_GetError());
 }
 
-// Keeps SDL subsystems started for its lifetime.
+// Keeps SDL subsystems started for its lifetime; the last one to stop shuts SDL down entirely.
 class SdlSubsystems {
 public:
     SdlSubsystems(Uint32 flags, const char* what) : flags_(flags) {
         if (SDL_InitSubSystem(flags) != 0) throwSdlError(what);
     }
-    ~SdlSubsystems() { SDL_QuitSubSystem(flags_); }
+    ~SdlSubsystems() {
+        SDL_QuitSubSystem(flags_);
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    }
     SdlSubsystems(const SdlSubsystems&) = delete;
     SdlSubsystems& operator=(const SdlSubsystems&) = delete;
 

@@ -220,11 +220,14 @@ bool Application::iterate(bool mayWait) {
     if (displayDirty_ && backend_.showsFrames()) presentNow();
     if (driver_ && driver_->step()) return true;
     if (!mayWait) return false;
-    if (backend_.virtualTime() && (!driver_ || driver_->finished())) {
-        terminate();  // nothing outside a headless run can make anything happen any more
+    const std::int64_t deadline = nextDeadline();
+    // On a virtual clock nothing outside can happen: the run ends with its script, or when no
+    // timer is left to wait for.
+    if (backend_.virtualTime() && ((driver_ && driver_->finished()) || deadline == Backend::noDeadline)) {
+        terminate();
         return false;
     }
-    if (auto e = backend_.waitEvent(nextDeadline())) input_.push_back(*e);
+    if (auto e = backend_.waitEvent(deadline)) input_.push_back(*e);
     return true;
 }
 

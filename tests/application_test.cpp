@@ -1,0 +1,215 @@
+// The toolkit's loop: timers, releasing windows, modal loops, the error box, input routing.
+#include <gtest/gtest.h>
+
+#include "control_test_fixture.h"
+#include "platform/ui/button.h"
+#include "platform/ui/label.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/picture.h"
+
+namespace vemra::ui {
+namespace {
+
+using ApplicationTest = ControlTest;
+
+TEST_F(ApplicationTest, TimersFireOnTimeAndFollowIntervalAndEnabledChanges) {
+    std::vector<std::int64_t> fired;
+    Timer& t = window.addTimer("t", 100);
+    t.onTimer = [&](Timer&) { fired.push_back(app.nowMs()); };
+    wait(250);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{100, 200}));
+    t.setInterval(40);  // a new period starts at 250
+    wait(100);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{100, 200, 290, 330}));
+    t.setEnabled(false);
+    wait(200);
+    EXPECT_EQ(fired.size(), 4u);
+    t.setEnabled(true);  // re-enabling also starts a full period
+    wait(39);
+    EXPECT_EQ(fired.size(), 4u);
+    wait(1);
+    EXPECT_EQ(fired.size(), 5u);
+}
+
+TEST_F(ApplicationTest, ALateTimerFiresOnceAndHandlersMayCreateAndFreeTimers) {
+    int slow = 0, made = 0;
+    std::unique_ptr<Timer> child;
+    Timer& t = window.addTimer("t", 10);
+    t.onTimer = [&](Timer& self) {
+        ++slow;
+        self.setEnabled(false);
+        child = std::make_unique<Timer>("child", 5, true);
+        child->onTimer = [&](Timer&) {
+            ++made;
+            child.reset();  // a handler frees its own timer
+        };
+    };
+    backend.pause(1'000'000'000);  // a second passes while a handler blocks
+    app.processMessages();
+    EXPECT_EQ(slow, 1);
+    wait(20);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(child, nullptr);
+}
+
+TEST_F(ApplicationTest, AReleasedWindowDiesAfterItsHandlerAndTakesItsTimersAlong) {
+    auto& second = app.create<Window>("second", "TSecond");
+    second.setClientSize(100, 100);
+    int ticks = 0;
+    second.addTimer("t", 10).onTimer = [&](Timer&) { ++ticks; };
+    second.show();
+    EXPECT_EQ(app.activeWindow(), &second);
+    Ref<Window> ref(&second);
+    auto& label = second.add<Label>("L");
+    Ref<Widget> labelRef(&label);
+    bool ranAfterRelease = false;
+    label.onClick = [&](Widget&) {
+        second.release();
+        ranAfterRelease = ref.get() != nullptr;  // still alive until the handler returns
+    };
+    label.setBounds({0, 0, 50, 50});
+    click(label, {5, 5});
+    EXPECT_TRUE(ranAfterRelease);
+    EXPECT_FALSE(ref);
+    EXPECT_FALSE(labelRef);
+    EXPECT_EQ(app.activeWindow(), &window);
+    wait(50);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(ApplicationTest, AnExceptionInAHandlerShowsTheErrorBoxAndSkipsTheRest) {
+    bool after = false;
+    std::vector<std::string> texts;
+    window.addTimer("t", 10).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        throw std::runtime_error("data2\\qem0024.dat: cannot open");
+        after = true;  // never reached
+    };
+    // The error box runs a modal loop; a second timer inspects and closes it from inside that loop.
+    window.addTimer("inspect", 20).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        for (Window* w : app.windows())
+            if (auto* box = dynamic_cast<MessageBox*>(w)) {
+                texts.push_back(box->caption + ": " + box->text());
+                box->modalResult = 1;
+            }
+    };
+    wait(30);
+    EXPECT_FALSE(after);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], std::string(Application::programName) + ": data2\\qem0024.dat: cannot open");
+    EXPECT_EQ(app.activeWindow(), &window);  // the program goes on
+}
+
+TEST_F(ApplicationTest, OnlyTheModalWindowGetsInputAndShowModalReturnsWhenItCloses) {
+    auto& under = window.add<Picture>("under");
+    under.setBounds({0, 0, 320, 240});
+    int underClicks = 0;
+    under.onClick = [&](Widget&) { ++underClicks; };
+    auto& dialog = app.create<Window>("dialog", "TDialog");
+    dialog.setClientSize(50, 50);
+    dialog.setPosition(200, 200);
+    int result = -1;
+    window.addTimer("open", 10).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        result = dialog.showModal();
+    };
+    window.addTimer("poke", 20).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        EXPECT_TRUE(dialog.modal());
+        app.postInput({.type = InputEvent::Type::mouseDown, .x = 10, .y = 10});
+        app.postInput({.type = InputEvent::Type::mouseUp, .x = 10, .y = 10});
+        app.postInput({.type = InputEvent::Type::closeRequest});  // reaches the modal window
+    };
+    wait(40);
+    EXPECT_EQ(underClicks, 0);
+    EXPECT_EQ(result, 2);
+    EXPECT_FALSE(dialog.visible());
+    EXPECT_EQ(app.activeWindow(), &window);
+    click(under, {10, 10});
+    EXPECT_EQ(underClicks, 1);
+}
+
+TEST_F(ApplicationTest, ARefusedCloseKeepsTheWindowAndItsHandlerRuns) {
+    int requests = 0;
+    window.onClose = [&](Window&, CloseAction& action) {
+        ++requests;
+        action = CloseAction::none;
+    };
+    app.postInput({.type = InputEvent::Type::closeRequest});
+    app.postInput({.type = InputEvent::Type::keyDown, .key = vk::f4, .shift = altKey});
+    app.processMessages();
+    EXPECT_EQ(requests, 2);
+    EXPECT_TRUE(window.visible());
+}
+
+TEST_F(ApplicationTest, MouseGoesToTheTopmostEnabledControlAndUpToTheOneThatGotDown) {
+    auto& picture = window.add<Picture>("pic");
+    picture.setBounds({0, 0, 100, 100});
+    auto& label = window.add<Label>("lab");  // transparent, above the picture
+    label.setTransparent(true);
+    label.setBounds({10, 10, 30, 30});
+    auto& disabled = window.add<Label>("off");
+    disabled.setBounds({50, 50, 30, 30});
+    disabled.setEnabled(false);
+    std::vector<std::string> log;
+    for (Widget* w : std::initializer_list<Widget*>{&picture, &label, &disabled}) {
+        w->onClick = [&log](Widget& s) { log.push_back(s.name() + " click"); };
+        w->onMouseUp = [&log](Widget& s, MouseButton, unsigned, int x, int y) {
+            log.push_back(s.name() + " up " + std::to_string(x) + "," + std::to_string(y));
+        };
+    }
+    click(label, {5, 5});
+    click(picture, {60, 60});  // the disabled label lets the click through
+    down(label, {5, 5});
+    up(picture, {90, 90});  // released elsewhere: no click, but the label hears the release
+    EXPECT_EQ(log, (std::vector<std::string>{"lab click", "lab up 5,5", "pic click", "pic up 60,60", "lab up 80,80"}));
+}
+
+TEST_F(ApplicationTest, KeysGoToTheFocusedControlThenToTheWindowUnlessConsumed) {
+    std::vector<std::string> log;
+    auto& focusable = window.add<Button>("b", "B");
+    focusable.onKeyDown = [&](Widget&, int& key, unsigned) {
+        log.push_back("control " + std::to_string(key));
+        if (key == 'X') key = 0;
+    };
+    window.onKeyDown = [&](Widget&, int& key, unsigned) { log.push_back("window " + std::to_string(key)); };
+    key('A');
+    focusable.setFocus();
+    key('X');
+    key(vk::escape);
+    EXPECT_EQ(log, (std::vector<std::string>{"window 65", "control 88", "control 27", "window 27"}));
+}
+
+TEST_F(ApplicationTest, ZOrderAndTheTwoKindsOfCanvas) {
+    auto& back = window.add<Picture>("back");
+    back.setBounds({0, 0, 100, 100});
+    back.canvas().fillRect({0, 0, 100, 100}, gfx::colors::red);
+    EXPECT_EQ(back.bitmap()->size(), (gfx::Size{100, 100}));  // created at the control's size
+    auto& front = window.add<Picture>("front");
+    front.setBounds({0, 0, 50, 50});
+    front.canvas().fillRect({0, 0, 50, 50}, gfx::colors::white);
+    auto pixelAt = [&](int x, int y) {
+        window.paintDirty();
+        return gfx::Color::fromPixel(window.surface().pixel(x, y));
+    };
+    EXPECT_EQ(pixelAt(10, 10), gfx::colors::white);
+    front.sendToBack();
+    EXPECT_EQ(pixelAt(10, 10), gfx::colors::red);
+    front.bringToFront();
+    EXPECT_EQ(pixelAt(10, 10), gfx::colors::white);
+
+    // A label's canvas draws on the window surface and lasts until that area repaints.
+    auto& label = window.add<Label>("cover");
+    label.setTransparent(true);
+    label.setBounds({60, 60, 20, 20});
+    window.paintDirty();
+    label.canvas().fillRect({0, 0, 20, 20}, gfx::colors::black);
+    EXPECT_EQ(pixelAt(70, 70), gfx::colors::black);
+    EXPECT_EQ(pixelAt(85, 85), gfx::colors::red);  // clipped to the label
+    label.invalidate();
+    EXPECT_EQ(pixelAt(70, 70), gfx::colors::red);
+}
+
+}  // namespace
+}  // namespace vemra::ui
