@@ -30,7 +30,7 @@ private:
 };
 
 // Runs the program binary with `args` and the script text; `env` is prefixed to the command.
-ScriptRun runScript(const std::string& script, const std::string& args = "--headless", const std::string& env = "");
+ScriptRun runScript(const std::string& script, const std::string& args = "--headless --toolkit-check", const std::string& env = "");
 
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);
 const nlohmann::json* findControl(const nlohmann::json& state, const std::string& name);

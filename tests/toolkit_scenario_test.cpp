@@ -99,7 +99,7 @@ TEST(ToolkitScenario, SdlBackendUnderXvfbGivesTheSameScreenshots) {
     if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
     TempDir headlessDir, sdlDir;
     const auto headless = runScript(hoverScript(headlessDir));
-    const auto sdl = runScript(hoverScript(sdlDir), "", display.env());
+    const auto sdl = runScript(hoverScript(sdlDir), "--toolkit-check", display.env());
     ASSERT_EQ(headless.exitCode, 0) << headless.errors;
     ASSERT_EQ(sdl.exitCode, 0) << sdl.errors;
     for (const char* shot : {"rest.png", "m2.png", "back.png", "exit.png"})

@@ -10,6 +10,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/trace.h"
+#include "shell/entry.h"
 
 using namespace vemra;
 
@@ -52,9 +53,12 @@ int main(int argc, char** argv) {
             application.setDriver(runner.get());
         }
 
-        // Until the title's own screens exist, the program opens the toolkit check screen.
-        application.create<app::ToolkitCheckScreen>(0).show();
-        application.run();
+        if (options->toolkitCheck) {
+            application.create<app::ToolkitCheckScreen>(0).show();
+            application.run();
+        } else {
+            shell::runTitle(application);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vemra: %s\n", e.what());
         return 1;

@@ -7,7 +7,7 @@ namespace vemra::app {
 
 const char* const usage =
     "usage: vemra [--content DIR] [--scale N] [--fullscreen] [--display WxH]\n"
-    "             [--headless] [--script FILE] [--trace]\n";
+    "             [--headless] [--script FILE] [--trace] [--toolkit-check]\n";
 
 namespace {
 bool toInt(std::string_view s, int& out) {
@@ -30,6 +30,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.headless = true;
         } else if (arg == "--trace") {
             o.trace = true;
+        } else if (arg == "--toolkit-check") {
+            o.toolkitCheck = true;
         } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display") {
             const auto v = value();
             if (!v) {

@@ -15,6 +15,7 @@ struct Options {
     bool headless = false;
     std::string scriptFile;
     bool trace = false;
+    bool toolkitCheck = false;
 };
 
 // Parses the command line; on a bad one returns nothing and sets `error`.

@@ -121,6 +121,9 @@ void buildFromDesign(ui::Window& window, const designs::WindowDesign& design, co
     window.setBorderStyle(design.border == designs::Border::single ? ui::BorderStyle::single : ui::BorderStyle::none);
     if (design.color) window.color = *design.color;
     window.setClientSize(design.client.width, design.client.height);
+    window.setEnabled(design.enabled);
+    window.setStayOnTop(design.stayOnTop);
+    if (design.maximized) window.setWindowState(ui::WindowState::maximized);
     for (const ComponentDesign& c : design.components) {
         if (c.kind == Kind::timer) {
             window.addTimer(std::string(c.name), c.interval, c.timerEnabled);

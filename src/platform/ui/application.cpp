@@ -49,6 +49,15 @@ void Application::run() {
     destroyReleased();
 }
 
+void Application::destroyWindows() {
+    while (!owned_.empty()) {
+        Window& w = *owned_.back();
+        trace("window destroyed", w.name());
+        if (w.onDestroy) handle([&] { w.onDestroy(w); });
+        owned_.pop_back();
+    }
+}
+
 void Application::processMessages() {
     while (!terminated_ && iterate(false)) {
     }

@@ -58,6 +58,8 @@ public:
     // Handles everything that is pending now, without waiting.
     void processMessages();
     void terminate() { terminated_ = true; }
+    // Destroys every window the application owns, as the toolkit does when the loop has ended.
+    void destroyWindows();
     bool terminated() const { return terminated_; }
 
     // Runs an event handler: an exception that leaves it shows the default error box.

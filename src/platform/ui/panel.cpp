@@ -12,8 +12,16 @@ void Panel::setBevel(gfx::Bevel b) {
     invalidate();
 }
 
+void Panel::setFrame(std::optional<gfx::Bitmap> frame) {
+    frame_ = std::move(frame);
+    invalidate();
+}
+
 void Panel::paint(gfx::Bitmap& surface, gfx::Point at, gfx::Rect clip) {
-    surface.fill(clip, color_);
+    if (frame_ && !frame_->empty())
+        surface.copyFrom(*frame_, frame_->bounds(), {at.x, at.y, width(), height()}, clip);
+    else
+        surface.fill(clip, color_);
     gfx::drawBevel(surface, {at.x, at.y, width(), height()}, clip, bevel_);
 }
 

@@ -1,0 +1,44 @@
+#include "content/pictures.h"
+
+#include "content/content_error.h"
+#include "content/paths.h"
+#include "platform/gfx/bmp.h"
+#include "platform/win/binary_file.h"
+#include "platform/win/binary_reader.h"
+
+namespace vemra::content {
+namespace {
+
+// Runs `read`, turning errors of the binary formats into content errors.
+template <class Read>
+auto asContentError(Read&& read) {
+    try {
+        return read();
+    } catch (const win::FormatError& e) {
+        throw ContentError(e.what());
+    }
+}
+
+}  // namespace
+
+gfx::Bitmap loadBitmapFile(std::string_view contentPath) {
+    const auto file = resolve(contentPath);
+    if (!file) throw ContentError("cannot open " + std::string(contentPath) + ": no such file");
+    return asContentError([&] {
+        return win::withContext(std::string(contentPath), [&] { return gfx::decodeBmp(win::readBinaryFile(*file)); });
+    });
+}
+
+std::optional<win::PeModule> openModule(std::string_view contentPath) {
+    const auto file = resolve(contentPath);
+    if (!file) return std::nullopt;
+    return asContentError([&] { return win::PeModule::fromBytes(win::readBinaryFile(*file), std::string(contentPath)); });
+}
+
+gfx::Bitmap loadModuleBitmap(std::string_view modulePath, std::string_view name) {
+    const auto module = openModule(modulePath);
+    if (!module) return {};
+    return asContentError([&] { return module->bitmap(name).value_or(gfx::Bitmap{}); });
+}
+
+}  // namespace vemra::content

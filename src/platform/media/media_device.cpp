@@ -1,0 +1,158 @@
+#include "platform/media/media_device.h"
+
+#include <algorithm>
+#include <utility>
+#include <cctype>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/media/playback.h"
+#include "platform/ui/application.h"
+#include "platform/ui/trace.h"
+
+namespace vemra::media {
+
+namespace {
+
+// Pictures are looked at this often while a video plays.
+constexpr int pictureIntervalMs = 10;
+
+MediaKind kindOf(std::string_view fileName) {
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return extension == ".dat" ? MediaKind::sound : MediaKind::video;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> backslashPath(std::string_view name) {
+    std::string path(name);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return std::filesystem::path(path);
+}
+
+MediaDevice::MediaDevice(std::string name, PathResolver resolve)
+    : name_(std::move(name)), resolve_(std::move(resolve)), pictureTimer_("media pictures", pictureIntervalMs, false) {
+    pictureTimer_.onTimer = [this](ui::Timer&) { showDuePicture(); };
+}
+
+MediaDevice::~MediaDevice() { close(); }
+
+void MediaDevice::open() {
+    close();
+    trace("open");
+    const std::optional<std::filesystem::path> path = resolve_(fileName_);
+    if (!path) throw MediaError("cannot open \"" + fileName_ + "\": no such file");
+    ui::Backend& backend = ui::app().backend();
+    try {
+        playback_ = std::make_unique<Playback>(*path, kindOf(fileName_), backend.audio(), backend.virtualTime());
+    } catch (const MediaError& e) {
+        throw MediaError("cannot open \"" + fileName_ + "\": " + e.what());
+    }
+    if (ui::Panel* panel = display_.get()) playback_->setPictureSize({panel->width(), panel->height()});
+    mode_ = Mode::stopped;
+}
+
+void MediaDevice::play() {
+    if (!playback_) return;
+    trace("play");
+    settle();
+    std::optional<std::int32_t> start = std::exchange(from_, std::nullopt);
+    if (mode_ == Mode::playing && !start) return;  // goes on
+    const std::int32_t length = playback_->lengthMs();
+    if (!start && autoRewind_ && playback_->positionMs() >= length) start = 0;
+    if (start) playback_->moveTo(std::clamp(*start, 0, length));
+    const bool atEnd = playback_->positionMs() >= length;
+    playback_->setRunning(!atEnd);
+    mode_ = atEnd ? Mode::stopped : Mode::playing;
+    updatePictureTimer();
+}
+
+void MediaDevice::pause() {
+    if (!playback_) return;
+    trace("pause");
+    settle();
+    if (mode_ == Mode::playing) {
+        playback_->setRunning(false);
+        mode_ = Mode::paused;
+    } else if (mode_ == Mode::paused) {
+        playback_->setRunning(true);
+        mode_ = Mode::playing;
+    }
+    updatePictureTimer();
+}
+
+void MediaDevice::seek(std::int32_t ms) {
+    if (!playback_) return;
+    trace("seek");
+    playback_->setRunning(false);
+    playback_->moveTo(std::clamp(ms, 0, playback_->lengthMs()));
+    mode_ = Mode::stopped;
+    updatePictureTimer();
+}
+
+void MediaDevice::close() {
+    if (!playback_) return;
+    trace("close");
+    playback_.reset();  // detaches from the output and joins the decoding thread
+    mode_ = Mode::notReady;
+    from_.reset();
+    clearDisplay();
+    updatePictureTimer();
+}
+
+bool MediaDevice::reachedEnd() const { return mode_ == Mode::playing && playback_->finished(); }
+
+void MediaDevice::settle() {
+    if (!reachedEnd()) return;
+    playback_->setRunning(false);
+    playback_->moveTo(playback_->lengthMs());
+    mode_ = Mode::stopped;
+}
+
+std::int32_t MediaDevice::length() const { return playback_ ? playback_->lengthMs() : 0; }
+
+std::int32_t MediaDevice::position() const {
+    if (!playback_) return 0;
+    return reachedEnd() ? playback_->lengthMs() : playback_->positionMs();
+}
+
+Mode MediaDevice::mode() const { return reachedEnd() ? Mode::stopped : mode_; }
+
+void MediaDevice::setDisplay(ui::Panel* panel) {
+    if (display_.get() != panel) clearDisplay();
+    display_ = panel;
+    if (playback_) playback_->setPictureSize(panel ? gfx::Size{panel->width(), panel->height()} : gfx::Size{});
+    updatePictureTimer();
+}
+
+void MediaDevice::showDuePicture() {
+    if (!playback_) return;
+    if (std::optional<gfx::Bitmap> picture = playback_->takePicture())
+        if (ui::Panel* panel = display_.get()) panel->setFrame(std::move(picture));
+    settle();
+    updatePictureTimer();
+}
+
+void MediaDevice::updatePictureTimer() {
+    pictureTimer_.setEnabled(mode_ == Mode::playing && playback_->hasPictures() && display_);
+}
+
+void MediaDevice::clearDisplay() {
+    if (ui::Panel* panel = display_.get()) panel->setFrame(std::nullopt);
+}
+
+nlohmann::json MediaDevice::describe() const {
+    return {{"file", fileName_},
+            {"mode", int(mode())},
+            {"position", position()},
+            {"length", length()},
+            {"autoRewind", autoRewind_}};
+}
+
+void MediaDevice::trace(std::string_view what) const {
+    ui::trace("media " + name_ + " " + std::string(what), fileName_);
+}
+
+}  // namespace vemra::media

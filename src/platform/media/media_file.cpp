@@ -1,0 +1,115 @@
+#include "platform/media/media_file.h"
+
+#include <algorithm>
+#include <limits>
+#include <mutex>
+
+#include "platform/media/media_error.h"
+
+namespace vemra::media {
+
+namespace {
+
+// Failures reach the caller as exceptions; the libraries' own messages would only clutter stderr.
+void quietLibraries() {
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_FATAL); });
+}
+
+std::string errorText(int err) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(err, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+MediaFile::MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels)
+    : rate_(rate), packet_(av_packet_alloc()), soundConverter_(rate, channels) {
+    quietLibraries();
+    if (!packet_) throw std::bad_alloc();
+    AVFormatContext* raw = nullptr;
+    if (const int err = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); err < 0)
+        throw MediaError(errorText(err));
+    format_.reset(raw);
+    if (const int err = avformat_find_stream_info(raw, nullptr); err < 0) throw MediaError(errorText(err));
+    sound_ = StreamDecoder::open(*raw, AVMEDIA_TYPE_AUDIO);
+    if (kind == MediaKind::video) pictures_ = StreamDecoder::open(*raw, AVMEDIA_TYPE_VIDEO);
+    if (!sound_ && !pictures_) throw MediaError("no sound or video that can be decoded");
+    if (raw->start_time != AV_NOPTS_VALUE) originUs_ = raw->start_time;
+    lengthUs_ = declaredLengthUs();
+    if (lengthUs_ <= 0) lengthUs_ = scannedLengthUs();
+}
+
+std::int32_t MediaFile::lengthMs() const {
+    return std::int32_t(std::min<std::int64_t>((lengthUs_ + 500) / 1000, std::numeric_limits<std::int32_t>::max()));
+}
+
+bool MediaFile::usesStream(int index) const {
+    return (sound_ && sound_->streamIndex() == index) || (pictures_ && pictures_->streamIndex() == index);
+}
+
+std::int64_t MediaFile::declaredLengthUs() const {
+    if (format_->duration > 0) return format_->duration;
+    std::int64_t longest = 0;
+    for (const StreamDecoder* d : {sound_.get(), pictures_.get()})
+        if (d && d->stream().duration > 0)
+            longest = std::max(longest, av_rescale_q(d->stream().duration, d->stream().time_base, AV_TIME_BASE_Q));
+    return longest;
+}
+
+// For files whose headers do not say how long they are: the end of the last packet.
+std::int64_t MediaFile::scannedLengthUs() {
+    std::int64_t end = 0;
+    while (av_read_frame(format_.get(), packet_.get()) >= 0) {
+        const AVPacket& p = *packet_;
+        if (usesStream(p.stream_index) && p.pts != AV_NOPTS_VALUE) {
+            const AVRational base = format_->streams[p.stream_index]->time_base;
+            end = std::max(end, av_rescale_q(p.pts + p.duration, base, AV_TIME_BASE_Q) - originUs_);
+        }
+        av_packet_unref(packet_.get());
+    }
+    seek(0);
+    return end;
+}
+
+void MediaFile::seek(std::int32_t ms) {
+    const std::int64_t target = originUs_ + std::int64_t(ms) * 1000;
+    avformat_seek_file(format_.get(), -1, std::numeric_limits<std::int64_t>::min(), target, target, 0);
+    if (sound_) sound_->reset();
+    if (pictures_) pictures_->reset();
+    soundConverter_.reset();
+}
+
+bool MediaFile::decodeNext(Decoded& out, gfx::Size pictureSize) {
+    if (av_read_frame(format_.get(), packet_.get()) < 0) {
+        decodePacket(nullptr, out, pictureSize);  // the decoders give up what they still hold
+        return false;
+    }
+    decodePacket(packet_.get(), out, pictureSize);
+    av_packet_unref(packet_.get());
+    return true;
+}
+
+void MediaFile::decodePacket(const AVPacket* packet, Decoded& out, gfx::Size pictureSize) {
+    if (sound_ && (!packet || packet->stream_index == sound_->streamIndex())) {
+        sound_->decode(packet, [&](const AVFrame& frame) {
+            SoundBlock block{std::nullopt, soundConverter_.convert(frame)};
+            if (const auto us = sound_->startUs(frame))
+                block.firstFrame = av_rescale(*us - originUs_, rate_, 1'000'000);
+            if (!block.samples.empty()) out.sound.push_back(std::move(block));
+        });
+    }
+    if (pictures_ && (!packet || packet->stream_index == pictures_->streamIndex())) {
+        pictures_->decode(packet, [&](const AVFrame& frame) {
+            if (pictureSize.width <= 0 || pictureSize.height <= 0) return;
+            Picture picture{0, pictureConverter_.convert(frame, pictureSize)};
+            if (const auto us = pictures_->startUs(frame))
+                picture.ms = std::int32_t(
+                    std::clamp<std::int64_t>((*us - originUs_) / 1000, 0, std::numeric_limits<std::int32_t>::max()));
+            if (!picture.image.empty()) out.pictures.push_back(std::move(picture));
+        });
+    }
+}
+
+}  // namespace vemra::media

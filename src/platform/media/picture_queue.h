@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+
+#include "platform/media/media_file.h"
+
+namespace vemra::media {
+
+// Decoded pictures in showing order, waiting for their time. When more than `capacity` pile up
+// (nobody shows them), the oldest go. After restart() the first picture is due at once, even when
+// it is a little ahead (a seek may land past the picture of the start point): the picture of the
+// old place does not stay.
+class PictureQueue {
+public:
+    static constexpr std::size_t capacity = 32;
+
+    void restart();
+    void push(Picture picture);
+    std::size_t size() const { return pictures_.size(); }
+    bool hasPictureAfter(std::int32_t ms) const { return !pictures_.empty() && pictures_.back().ms > ms; }
+    // Removes every picture due at `ms` and returns the latest of them.
+    std::optional<gfx::Bitmap> takeDue(std::int32_t ms);
+
+private:
+    std::deque<Picture> pictures_;
+    bool restarted_ = true;
+};
+
+}  // namespace vemra::media

@@ -1,0 +1,174 @@
+#include "platform/media/playback.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/ui/application.h"
+
+namespace vemra::media {
+
+Playback::Playback(const std::filesystem::path& path, MediaKind kind, ui::AudioOutput& output, bool virtualTime)
+    : file_(std::make_unique<MediaFile>(path, kind, output.sampleRate(), output.channels())),
+      output_(output),
+      virtualTime_(virtualTime),
+      rate_(output.sampleRate()),
+      channels_(output.channels()),
+      hasSound_(file_->hasSound()),
+      hasPictures_(file_->hasPictures()),
+      length_(file_->lengthMs()),
+      sound_(channels_, rate_),
+      thread_([this] { decodeLoop(); }) {
+    if (hasSound_) output_.attach(this);
+}
+
+Playback::~Playback() {
+    if (hasSound_) output_.detach(this);
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+bool Playback::wantsMoreLocked() const {
+    const bool showsPictures = hasPictures_ && pictureSize_.width > 0 && pictureSize_.height > 0;
+    return (hasSound_ && sound_.frames() < rate_ / 2) ||
+           (showsPictures && pictures_.size() < std::size_t(picturesAhead));
+}
+
+void Playback::decodeLoop() {
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        if (!pendingSeek_ && (exhausted_ || !wantsMoreLocked())) {
+            wake_.wait(lock);
+            continue;
+        }
+        lock.unlock();
+        {
+            std::lock_guard decoding(decoding_);
+            decodeStep();
+        }
+        lock.lock();
+    }
+}
+
+void Playback::decodeStep() {
+    std::uint64_t generation = 0;
+    std::optional<std::int32_t> seekTo;
+    gfx::Size size;
+    {
+        std::lock_guard lock(mutex_);
+        if (exhaustedLocked()) return;
+        generation = generation_;
+        seekTo = std::exchange(pendingSeek_, std::nullopt);
+        size = pictureSize_;
+    }
+    if (seekTo) file_->seek(*seekTo);
+    Decoded out;
+    const bool more = file_->decodeNext(out, size);
+    std::lock_guard lock(mutex_);
+    if (generation != generation_) return;  // moved elsewhere meanwhile
+    for (const SoundBlock& block : out.sound) sound_.push(block.firstFrame, block.samples);
+    for (Picture& picture : out.pictures) pictures_.push(std::move(picture));
+    exhausted_ = !more;
+}
+
+template <class Enough>
+void Playback::decodeUntil(Enough enough) {
+    std::lock_guard decoding(decoding_);
+    for (;;) {
+        {
+            std::lock_guard lock(mutex_);
+            if (enough() || exhaustedLocked()) return;
+        }
+        decodeStep();
+    }
+}
+
+void Playback::setPictureSize(gfx::Size size) {
+    {
+        std::lock_guard lock(mutex_);
+        pictureSize_ = size;
+    }
+    wake_.notify_one();
+}
+
+void Playback::moveTo(std::int32_t ms) {
+    {
+        std::lock_guard lock(mutex_);
+        ++generation_;
+        pendingSeek_ = ms;
+        sound_.restart(std::int64_t(ms) * rate_ / 1000);
+        pictures_.restart();
+        exhausted_ = false;
+        ended_ = false;
+        framesPlayed_ = 0;
+    }
+    wake_.notify_one();
+    startMs_ = ms;
+    elapsedUs_ = 0;
+    if (runningSinceUs_) runningSinceUs_ = ui::app().nowUs();
+}
+
+void Playback::setRunning(bool running) {
+    if (running == runningSinceUs_.has_value()) return;
+    const std::int64_t now = ui::app().nowUs();
+    if (running)
+        runningSinceUs_ = now;
+    else
+        elapsedUs_ += now - *std::exchange(runningSinceUs_, std::nullopt);
+    std::lock_guard lock(mutex_);
+    running_ = running;
+}
+
+std::int32_t Playback::positionMs() const {
+    std::int64_t ms = startMs_;
+    if (hasSound_) {
+        std::lock_guard lock(mutex_);
+        ms += (framesPlayed_ * 1000 + rate_ / 2) / rate_;
+    } else {
+        ms += (elapsedUs_ + (runningSinceUs_ ? ui::app().nowUs() - *runningSinceUs_ : 0)) / 1000;
+    }
+    return std::int32_t(std::clamp<std::int64_t>(ms, 0, length_));
+}
+
+bool Playback::finished() const {
+    if (!hasSound_) return positionMs() >= length_;
+    std::lock_guard lock(mutex_);
+    return ended_;
+}
+
+std::optional<gfx::Bitmap> Playback::takePicture() {
+    const std::int32_t ms = positionMs();
+    if (virtualTime_)
+        decodeUntil(
+            [&] { return pictureSize_.width <= 0 || pictureSize_.height <= 0 || pictures_.hasPictureAfter(ms); });
+    std::optional<gfx::Bitmap> picture;
+    {
+        std::lock_guard lock(mutex_);
+        picture = pictures_.takeDue(ms);
+    }
+    wake_.notify_one();
+    return picture;
+}
+
+void Playback::fill(std::int16_t* out, int frames) {
+    if (virtualTime_) decodeUntil([&] { return !running_ || sound_.frames() >= frames; });
+    int delivered = 0;
+    {
+        std::lock_guard lock(mutex_);
+        if (running_) {
+            delivered = sound_.read(out, frames);
+            framesPlayed_ += delivered;
+            if (delivered < frames && exhaustedLocked()) {
+                ended_ = true;
+                running_ = false;
+            }
+        }
+    }
+    std::fill(out + std::ptrdiff_t(delivered) * channels_, out + std::ptrdiff_t(frames) * channels_, std::int16_t{0});
+    wake_.notify_one();
+}
+
+}  // namespace vemra::media

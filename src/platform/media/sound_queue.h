@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace vemra::media {
+
+// Decoded sound waiting for the output, as interleaved 16-bit frames. After restart() the queue
+// lines its first block up with the start point: sound before it is dropped, and a gap between
+// the start point and the first sound (at most maxGapFrames) is filled with silence. A new queue
+// starts at frame 0.
+class SoundQueue {
+public:
+    SoundQueue(int channels, std::int64_t maxGapFrames) : channels_(channels), maxGapFrames_(maxGapFrames) {}
+
+    void restart(std::int64_t startFrame);
+    void push(std::optional<std::int64_t> firstFrame, const std::vector<std::int16_t>& samples);
+    std::int64_t frames() const { return std::int64_t(samples_.size()) / channels_; }
+    // Moves up to `frames` frames to `out`; returns how many it moved.
+    int read(std::int16_t* out, int frames);
+
+private:
+    int channels_;
+    std::int64_t maxGapFrames_;
+    std::optional<std::int64_t> alignTo_ = 0;
+    std::deque<std::int16_t> samples_;
+};
+
+}  // namespace vemra::media

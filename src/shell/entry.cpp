@@ -1,0 +1,77 @@
+#include "shell/entry.h"
+
+#include <nlohmann/json.hpp>
+
+#include "content/paths.h"
+#include "menus/main_menu.h"
+#include "platform/gfx/font.h"
+#include "platform/script/state.h"
+#include "platform/ui/hex.h"
+#include "shell/backdrop.h"
+#include "shell/intro.h"
+#include "shell/un4.h"
+
+namespace vemra::shell {
+
+namespace {
+
+constexpr const char* fontFiles[] = {"read01.fon", "read02.fon", "Serife.fon"};
+
+std::vector<std::filesystem::path> registerFonts() {
+    std::vector<std::filesystem::path> registered;
+    for (const char* name : fontFiles)
+        if (auto path = content::resolve(name); path && gfx::FontLibrary::shared().registerFile(*path) > 0)
+            registered.push_back(*path);
+    return registered;
+}
+
+nlohmann::json varsReport() {
+    const Un4& s = un4();
+    return {{"musicOn", s.musicOn},
+            {"effectsOn", s.effectsOn},
+            {"exitLit", s.exitLit},
+            {"trackPending", s.trackPending},
+            {"nextEffect", Frm17() ? Frm17()->nextEffect() : 0},
+            {"animationSet", s.animationSet},
+            {"animationFrame", s.animationFrame},
+            {"animationFrameCount", s.animationFrameCount},
+            {"animationTimer", Frm17() && Frm17()->Timer7().enabled()},
+            {"secondaryBranchOpen", s.secondaryBranchOpen},
+            {"selectedKind", s.selectedKind},
+            {"playerVariant", s.playerVariant},
+            {"listTop", s.listTop},
+            {"articleIndex", s.articleIndex},
+            {"articleTitle", ui::hexBytes(s.articleTitle)},
+            {"titleLines", s.titleLines.size()},
+            {"sectionRanges", s.sectionRanges.size()},
+            {"entryNumbers", s.entryNumbers.size()},
+            {"windowsDir", s.windowsDir}};
+}
+
+}  // namespace
+
+void runTitle(ui::Application& app) {
+    const auto fonts = registerFonts();
+    ui::Ref<Intro> intro;
+    script::setStateSection("vars", varsReport);
+    script::setStateSection("devices", [&intro] {
+        nlohmann::json devices = nlohmann::json::object();
+        if (Frm17()) devices["shared"] = Frm17()->Med1().describe();
+        if (intro) devices["intro"] = intro->med1().describe();
+        return devices;
+    });
+
+    intro = &app.create<Intro>([] {
+        if (menus::Tfrm1* mainMenu = menus::frm1().get()) mainMenu->show();
+    });
+    app.create<Backdrop>();
+    app.create<menus::Tfrm1>();
+    intro->show();
+    app.run();
+    app.destroyWindows();
+
+    script::clearStateSections();
+    for (const auto& font : fonts) gfx::FontLibrary::shared().unregisterFile(font);
+}
+
+}  // namespace vemra::shell

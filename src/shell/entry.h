@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/ui/application.h"
+
+namespace vemra::shell {
+
+// The title's entry point: registers the display fonts, creates the intro, the backdrop and the
+// hidden main menu, runs the loop until the main menu's exit, and unregisters the fonts.
+void runTitle(ui::Application& app);
+
+}  // namespace vemra::shell

@@ -1,0 +1,142 @@
+#include "shell/screen.h"
+
+#include "content/paths.h"
+#include "platform/ui/application.h"
+#include "shell/artwork.h"
+#include "shell/backdrop.h"
+#include "shell/un4.h"
+
+namespace vemra::shell {
+
+Screen::Screen(const designs::WindowDesign& design, ScreenTraits traits, Screen* parent)
+    : ui::Window(std::string(design.name), std::string(design.className)), traits_(std::move(traits)), parent_(parent) {
+    buildFromDesign(*this, design, artSource());
+    onShow = [this](ui::Widget&) {
+        un4().currentScreen = this;
+        CenterScreen();
+    };
+    onKeyDown = [this](ui::Widget&, int& key, unsigned) {
+        if (key == ui::vk::escape) exitScreen();
+    };
+    onClose = [this](ui::Window&, ui::CloseAction& action) {
+        action = ui::CloseAction::none;
+        exitScreen();
+    };
+    if (!traits_.track.empty()) {
+        ui::Timer* tr = timer(traits_.trackTimer);
+        if (!tr) throw std::logic_error(name() + " has no track timer " + std::string(traits_.trackTimer));
+        tr->onTimer = [this](ui::Timer& t) { trackTick(t); };
+        onDeactivate = [tr](ui::Widget&) { tr->setEnabled(false); };
+    }
+    if (traits_.animationSet != 0 || !traits_.track.empty()) onActivate = [this](ui::Widget&) { activateStandard(); };
+}
+
+void Screen::addHotspot(std::string_view hotspot, std::string_view lit) {
+    auto& spot = get<ui::Picture>(hotspot);
+    auto& litPicture = get<ui::Picture>(lit);
+    spot.onMouseMove = [this, &spot, &litPicture](ui::Widget&, unsigned, int, int) { lightHotspot(spot, litPicture); };
+}
+
+void Screen::lightHotspot(ui::Picture& hotspot, ui::Picture& lit) {
+    if (litHotspot.get() == &hotspot) return;
+    if (ui::Picture* previous = litHotspot.get()) previous->clear();
+    litHotspot = &hotspot;
+    const gfx::Rect source{hotspot.left() - lit.left(), hotspot.top() - lit.top(), hotspot.width(), hotspot.height()};
+    hotspot.canvas().copyRect({0, 0, hotspot.width(), hotspot.height()}, lit.canvas(), source);
+    hotspot.repaint();
+}
+
+void Screen::endHover() {
+    if (un4().exitLit == 1) {
+        un4().exitLit = 0;
+        get<ui::Picture>("m9").sendToBack();
+    }
+    if (ui::Picture* previous = litHotspot.get()) {
+        previous->clear();
+        litHotspot = nullptr;
+    }
+    resetListState();
+}
+
+void Screen::endHoverOn(std::string_view widget) {
+    find(widget)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { endHover(); };
+}
+
+void Screen::setExitCorner(std::string_view exitLabel, std::string_view corner) {
+    auto& label = get<ui::Label>(exitLabel);
+    auto& lit = get<ui::Picture>(corner);
+    label.onMouseMove = [&label, &lit](ui::Widget&, unsigned, int, int) {
+        if (un4().exitLit == 1) return;
+        un4().exitLit = 1;
+        lit.bringToFront();
+        label.bringToFront();
+    };
+    lit.onMouseMove = [&lit](ui::Widget&, unsigned, int, int) {
+        if (un4().exitLit != 1) return;
+        un4().exitLit = 0;
+        lit.sendToBack();
+    };
+    label.onClick = [this](ui::Widget&) { exitScreen(); };
+}
+
+void Screen::openScreen(Screen& target, bool coverToFront) {
+    un4().transitionCover = &cover();
+    if (coverToFront) cover().bringToFront();
+    un4().transitionSource = &target.background();
+    if (un4().effectsOn == 1) backdrop().RunNextEffect();
+    target.show();
+    target.repaint();
+    cover().sendToBack();
+}
+
+void Screen::exitScreen() {
+    Backdrop& frm17 = backdrop();
+    frm17.Timer7().setEnabled(false);
+    if (frm17.Med1().mode() != 0) frm17.Med1().close();
+    un4().transitionCover = &cover();
+    un4().transitionSource = parent_ ? &parent_->background() : nullptr;
+    cover().bringToFront();
+    if (un4().effectsOn == 1 && parent_) frm17.RunNextEffect();
+    release();
+    un4().exitLit = 0;
+}
+
+void Screen::activateStandard() {
+    repaint();
+    if (traits_.animationSet != 0) {
+        un4().animationTarget = &get<ui::Label>(traits_.animationTarget);
+        un4().animationFrameCount = traits_.animationFrameCount;
+        un4().animationSet = traits_.animationSet;
+        backdrop().LoadAnimation();
+        backdrop().Timer7().setEnabled(true);
+    }
+    resetListState();
+    if (!traits_.track.empty()) {
+        trackFlag() = 1;
+        timer(traits_.trackTimer)->setEnabled(true);
+    }
+}
+
+std::uint8_t& Screen::trackFlag() { return traits_.ownTrackFlag ? ownTrackFlag_ : un4().trackPending; }
+
+void Screen::trackTick(ui::Timer& timer) {
+    auto& med = backdrop().Med1();
+    if (trackFlag() == 1) {
+        if (un4().musicOn != 0 && content::fileExists(traits_.track)) {
+            trackFlag() = 0;
+            try {
+                med.setFileName(traits_.track);
+                med.open();
+                med.play();
+            } catch (const std::exception&) {
+                timer.setEnabled(false);  // a device failure leaves the screen silent, unreported
+                return;
+            }
+        } else {
+            timer.setEnabled(false);
+        }
+    }
+    if (un4().musicOn != 0 && med.mode() == 1) med.play();
+}
+
+}  // namespace vemra::shell

@@ -1,0 +1,62 @@
+#include "shell/windows_dir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/win/profile.h"
+
+namespace vemra::shell {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path preferredDirectory() {
+    if (const char* dir = std::getenv("VEMRA_WINDOWS_DIR"); dir && *dir) return dir;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state) return fs::path(state) / "vemra" / "windows";
+    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local" / "state" / "vemra" / "windows";
+    return {};
+}
+
+std::string withSeparator(std::string dir) {
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+// The profile file as the title names it ("system.Ini"), matched without regard to case.
+fs::path systemIni(const std::string& windowsDir) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(windowsDir, ec)) {
+        std::string name = entry.path().filename().string();
+        for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (name == "system.ini") return entry.path();
+    }
+    return fs::path(windowsDir) / "system.ini";
+}
+
+}  // namespace
+
+std::string windowsDirectory() {
+    std::error_code ec;
+    const fs::path dir = preferredDirectory();
+    if (!dir.empty() && (fs::create_directories(dir, ec), fs::is_directory(dir, ec))) return withSeparator(dir.string());
+    return withSeparator(fs::temp_directory_path(ec).string());
+}
+
+void codecCheck(const std::string& windowsDir) {
+    const fs::path ini = systemIni(windowsDir);
+    const std::string value = win::readProfileString(ini, "drivers32", "msacm.l3codec", "0");
+    std::error_code ec;
+    if (value == "l3codecp.acm" && fs::exists(fs::path(windowsDir) / "system" / "l3codecp.acm", ec)) return;
+    std::string current = fs::current_path(ec).string();
+    const auto first = current.find_first_not_of(' ');
+    current = first == std::string::npos ? std::string() : current.substr(first, current.find_last_not_of(' ') - first + 1);
+    try {
+        win::writeProfileString(ini, "drivers32", "msacm.l3codec", withSeparator(current) + "l3codecp.acm");
+    } catch (const std::exception&) {
+        // A profile that cannot be written is not reported; the program goes on.
+    }
+}
+
+}  // namespace vemra::shell

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace vemra::shell {
+
+// The program's private stand-in for the Windows directory, with a trailing separator:
+// $VEMRA_WINDOWS_DIR, else $XDG_STATE_HOME/vemra/windows/, else ~/.local/state/vemra/windows/.
+// It is created when missing; when it cannot be, the system's temporary directory serves.
+std::string windowsDirectory();
+
+// Makes sure system.ini in `windowsDir` names the audio codec: left alone when its entry is exactly
+// "l3codecp.acm" and the codec lies in the system directory there, else set to the working
+// directory, one separator, and "l3codecp.acm". Failures are not reported.
+void codecCheck(const std::string& windowsDir);
+
+}  // namespace vemra::shell

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/fnt_font.h"
+#include "platform/gfx/font_freetype.h"
+
+namespace vemra::kit {
+
+// A face of the display fonts and the outline fonts its glyph pictures come from.
+struct FaceRecipe {
+    std::string name;
+    int weight = 400;
+    std::vector<std::filesystem::path> sources;  // tried in order for every picture
+};
+
+// Draws the code table's glyphs from outline fonts into monochrome bitmap faces. The em size is
+// chosen so that every glyph of the first source fits the cell; advances come from the fonts, so
+// that joined forms touch. Marks are centred over a letter of average width that starts at their
+// left edge, and codes without a letter show an empty box.
+class GlyphRasterizer {
+public:
+    // Throws std::runtime_error when a source cannot be opened or no source has a picture.
+    explicit GlyphRasterizer(FaceRecipe recipe);
+
+    BitmapFace face(int pixelHeight) const;
+
+private:
+    struct Picture {
+        std::size_t source = 0;
+        unsigned index = 0;  // glyph index in that source
+    };
+
+    GlyphBitmap render(const Picture& picture, double emPixels, int height, int ascent, bool mark, int markBase) const;
+    int advance(const Picture& picture, double emPixels) const;
+
+    FaceRecipe recipe_;
+    gfx::FreeTypePtr freetype_;
+    std::vector<gfx::FacePtr> sources_;
+    std::array<std::optional<Picture>, 256> pictures_;  // by code; none for unassigned codes
+    Picture markBase_;               // the letter marks are centred over
+    long top_ = 0, bottom_ = 0;      // extent of all glyphs of the first source, font units
+};
+
+}  // namespace vemra::kit
