@@ -33,7 +33,8 @@ private:
     mutable std::map<std::string, std::vector<std::string>> listings_;
 };
 
-// The content tree the program reads: the working directory at the first call, unless set.
+// The content tree the program reads: the working directory at the first call, unless set (at
+// start, before anything reads content).
 const ContentRoot& contentRoot();
 void setContentRoot(const std::filesystem::path& directory);
 

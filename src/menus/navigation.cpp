@@ -1,10 +1,12 @@
 #include "menus/navigation.h"
 
+#include "menus/section_menus.h"
 #include "platform/ui/trace.h"
 
 namespace vemra::menus {
 
-shell::Screen* createScreen(std::string_view name, shell::Screen&) {
+shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
+    if (shell::Screen* s = createSectionMenu(name, opener)) return s;
     ui::trace("screen not built yet", name);
     return nullptr;
 }

@@ -66,7 +66,8 @@ void runTitle(ui::Application& app) {
     });
     app.create<Backdrop>();
     app.create<menus::Tfrm1>();
-    intro->show();
+    // The intro may already have handed over while an error box of the main menu's creation was up.
+    if (intro) intro->show();
     app.run();
     app.destroyWindows();
 

@@ -40,6 +40,12 @@ struct Un4 {
     int playerVariant = 0;
     std::vector<std::string> playerTitles;
 
+    // The gallery lists that `frm26` loads for the galleries.
+    std::vector<std::string> pictureTitles;
+    std::vector<std::string> gallerySections;
+    std::vector<std::string> pictureEntries;
+    std::vector<std::string> soundTitles;
+
     std::vector<std::string> titleLines;
     std::vector<std::string> sectionRanges;
     std::vector<std::string> entryNumbers;

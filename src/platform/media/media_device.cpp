@@ -46,11 +46,11 @@ void MediaDevice::open() {
     if (!path) throw MediaError("cannot open \"" + fileName_ + "\": no such file");
     ui::Backend& backend = ui::app().backend();
     try {
-        playback_ = std::make_unique<Playback>(*path, kindOf(fileName_), backend.audio(), backend.virtualTime());
+        playback_ = std::make_unique<Playback>(*path, kindOf(fileName_), displaySize(), backend.audio(),
+                                               backend.virtualTime());
     } catch (const MediaError& e) {
         throw MediaError("cannot open \"" + fileName_ + "\": " + e.what());
     }
-    if (ui::Panel* panel = display_.get()) playback_->setPictureSize({panel->width(), panel->height()});
     mode_ = Mode::stopped;
 }
 
@@ -123,8 +123,13 @@ Mode MediaDevice::mode() const { return reachedEnd() ? Mode::stopped : mode_; }
 void MediaDevice::setDisplay(ui::Panel* panel) {
     if (display_.get() != panel) clearDisplay();
     display_ = panel;
-    if (playback_) playback_->setPictureSize(panel ? gfx::Size{panel->width(), panel->height()} : gfx::Size{});
+    if (playback_) playback_->setPictureSize(displaySize());
     updatePictureTimer();
+}
+
+gfx::Size MediaDevice::displaySize() const {
+    const ui::Panel* panel = display_.get();
+    return panel ? gfx::Size{panel->width(), panel->height()} : gfx::Size{};
 }
 
 void MediaDevice::showDuePicture() {

@@ -81,6 +81,7 @@ private:
     bool reachedEnd() const;
     // A playback that has reached its end stands stopped at the length.
     void settle();
+    gfx::Size displaySize() const;
     void showDuePicture();
     void updatePictureTimer();
     void clearDisplay();

@@ -8,13 +8,14 @@
 
 namespace vemra::media {
 
-// Decoded pictures in showing order, waiting for their time. When more than `capacity` pile up
-// (nobody shows them), the oldest go. After restart() the first picture is due at once, even when
+// Decoded pictures in showing order, waiting for their time. Files may store video a second or more
+// ahead of their sound, so the queue holds a few seconds of pictures; beyond that (nobody shows
+// them) the oldest go. After restart() the first picture is due at once, even when
 // it is a little ahead (a seek may land past the picture of the start point): the picture of the
 // old place does not stay.
 class PictureQueue {
 public:
-    static constexpr std::size_t capacity = 32;
+    static constexpr std::size_t capacity = 64;
 
     void restart();
     void push(Picture picture);

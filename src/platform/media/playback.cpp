@@ -7,7 +7,8 @@
 
 namespace vemra::media {
 
-Playback::Playback(const std::filesystem::path& path, MediaKind kind, ui::AudioOutput& output, bool virtualTime)
+Playback::Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
+                   bool virtualTime)
     : file_(std::make_unique<MediaFile>(path, kind, output.sampleRate(), output.channels())),
       output_(output),
       virtualTime_(virtualTime),
@@ -17,6 +18,7 @@ Playback::Playback(const std::filesystem::path& path, MediaKind kind, ui::AudioO
       hasPictures_(file_->hasPictures()),
       length_(file_->lengthMs()),
       sound_(channels_, rate_),
+      pictureSize_(pictureSize),
       thread_([this] { decodeLoop(); }) {
     if (hasSound_) output_.attach(this);
 }

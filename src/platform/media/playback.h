@@ -22,9 +22,11 @@ namespace vemra::media {
 // thread has not yet delivered, so that positions and pictures follow the clock exactly.
 class Playback final : public ui::AudioSource {
 public:
-    // Opens the file (throws MediaError), starts decoding from its start and, when it has sound,
-    // attaches to `output`. The clock stands at 0.
-    Playback(const std::filesystem::path& path, MediaKind kind, ui::AudioOutput& output, bool virtualTime);
+    // Opens the file (throws MediaError), starts decoding from its start, pictures scaled to
+    // `pictureSize` (none when empty), and, when it has sound, attaches to `output`. The clock
+    // stands at 0.
+    Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
+             bool virtualTime);
     ~Playback() override;
     Playback(const Playback&) = delete;
     Playback& operator=(const Playback&) = delete;

@@ -1,6 +1,8 @@
 #include "platform/win/cursor_file.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/win/binary_file.h"

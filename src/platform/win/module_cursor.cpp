@@ -1,5 +1,8 @@
 #include "platform/win/module_cursor.h"
 
+#include <string>
+#include <vector>
+
 #include "platform/win/binary_reader.h"
 #include "platform/win/icon_image.h"
 

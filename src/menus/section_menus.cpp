@@ -1,0 +1,138 @@
+#include "menus/section_menus.h"
+
+#include <array>
+
+#include <nlohmann/json.hpp>
+
+#include "content/text_readers.h"
+#include "designs/design.h"
+#include "menus/navigation.h"
+#include "platform/ui/application.h"
+#include "shell/un4.h"
+
+namespace vemra::menus {
+
+namespace {
+using shell::un4;
+
+struct Hotspot {
+    std::string_view name;
+    std::string_view target;
+};
+
+// What a hotspot click sets before the target is created.
+enum class Choice { none, selectedKindFromTag, playerVariantFromTag };
+
+// Lists a menu loads at creation, before it copies the zero-advance codes.
+enum class Lists { none, galleries, playerTitles };
+
+}  // namespace
+
+struct SectionMenuTraits {
+    std::string_view name;
+    std::array<Hotspot, 6> hotspots;
+    int animationSet;
+    const char* track;
+    Choice choice = Choice::none;
+    Lists lists = Lists::none;
+    bool clearsClickedHotspot = true;
+    bool fillsExitCornerFromLit = false;
+};
+
+namespace {
+
+const SectionMenuTraits menus[] = {
+    {.name = "frm9",
+     .hotspots = {{{"m2", "frm23"}, {"m3", "frm11"}, {"m4", "frm12"}}},
+     .animationSet = 8,
+     .track = "data1\\08.dat"},
+    {.name = "frm23",
+     .hotspots = {{{"m2", "frm10"}, {"m3", "frm22"}, {"m4", "frm21"}}},
+     .animationSet = 5,
+     .track = "data1\\07.dat"},
+    {.name = "frm24",
+     .hotspots = {{{"m2", "frm2"}, {"m3", "frm2"}}},
+     .animationSet = 25,
+     .track = "data1\\18.dat",
+     .choice = Choice::selectedKindFromTag},
+    {.name = "frm26",
+     .hotspots = {{{"m2", "frm27"}, {"m3", "frm29"}, {"m4", "frm28"}}},
+     .animationSet = 11,
+     .track = "data1\\13.dat",
+     .lists = Lists::galleries,
+     .fillsExitCornerFromLit = true},
+    {.name = "frm7",
+     .hotspots = {{{"m2", "frm8"}, {"m3", "frm8"}, {"m4", "frm8"}, {"Image2", "frm8"}, {"Image3", "frm8"}, {"Image4", "frm8"}}},
+     .animationSet = 3,
+     .track = "data1\\03.dat",
+     .choice = Choice::playerVariantFromTag,
+     .lists = Lists::playerTitles,
+     .clearsClickedHotspot = false},
+};
+
+}  // namespace
+
+SectionMenu::SectionMenu(const SectionMenuTraits& traits, shell::Screen& opener)
+    : Screen(*designs::findDesign(traits.name), {.animationSet = traits.animationSet, .track = traits.track}, &opener),
+      menu_(traits) {
+    for (const Hotspot& h : menu_.hotspots) {
+        if (h.name.empty()) continue;
+        addHotspot(h.name);
+        get<ui::Picture>(h.name).onClick = [this](ui::Widget& w) { hotspotClick(w); };
+    }
+    endHoverOn("m1");
+    setExitCorner();
+    if (menu_.fillsExitCornerFromLit) {
+        onShow = [this](ui::Widget&) {
+            auto& corner = get<ui::Picture>("m9");
+            auto& lit = get<ui::Picture>("Image1");
+            const gfx::Rect source{corner.left() - lit.left(), corner.top() - lit.top(), corner.width(), corner.height()};
+            corner.canvas().copyRect({0, 0, corner.width(), corner.height()}, lit.canvas(), source);
+            un4().currentScreen = this;
+            shell::CenterScreen();
+        };
+    }
+    describeScreen = [this](nlohmann::json& screen) {
+        screen["litHotspot"] = litHotspot ? nlohmann::json(litHotspot->name()) : nlohmann::json(nullptr);
+    };
+    ui::app().handle([this] { FormCreate(); });
+}
+
+void SectionMenu::FormCreate() {
+    litHotspot = nullptr;
+    if (menu_.lists == Lists::galleries) {
+        un4().pictureTitles.clear();
+        un4().gallerySections.clear();
+        un4().pictureEntries.clear();
+        un4().soundTitles.clear();
+        un4().pictureTitles = content::loadLines("data2\\qem0026.dat");
+        un4().gallerySections = content::loadLines("data2\\qem0028.dat");
+        un4().pictureEntries = content::loadLines("data2\\qem0027.dat");
+        un4().soundTitles = content::loadLines("data2\\qem0025.dat");
+    }
+    if (menu_.lists == Lists::playerTitles) {
+        un4().playerTitles.clear();
+        un4().playerTitles = content::loadLines("data2\\qem0046.dat");
+        onDestroy = [](ui::Widget&) { un4().playerTitles.clear(); };
+    }
+    un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
+}
+
+void SectionMenu::hotspotClick(ui::Widget& hotspot) {
+    if (menu_.clearsClickedHotspot) static_cast<ui::Picture&>(hotspot).clear();
+    if (menu_.choice == Choice::selectedKindFromTag) un4().selectedKind = hotspot.tag;
+    if (menu_.choice == Choice::playerVariantFromTag) un4().playerVariant = hotspot.tag;
+    std::string_view target;
+    for (const Hotspot& h : menu_.hotspots)
+        if (h.name == hotspot.name()) target = h.target;
+    un4().transitionCover = &cover();
+    if (shell::Screen* screen = createScreen(target, *this)) openScreen(*screen);
+}
+
+shell::Screen* createSectionMenu(std::string_view name, shell::Screen& opener) {
+    for (const SectionMenuTraits& m : menus)
+        if (m.name == name) return &ui::app().create<SectionMenu>(m, opener);
+    return nullptr;
+}
+
+}  // namespace vemra::menus
