@@ -47,4 +47,3 @@ void idleWithTwoTimers(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(idleWithTwoTimers)->Arg(5)->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK_MAIN();
