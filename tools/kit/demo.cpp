@@ -1,6 +1,7 @@
 #include "kit/demo.h"
 
 #include "kit/display_fonts.h"
+#include "kit/gen_art.h"
 #include "kit/gen_codec.h"
 #include "kit/gen_cursors.h"
 #include "kit/gen_music.h"
@@ -25,6 +26,7 @@ constexpr DemoStep steps[] = {
     {"video clips", writeVideoClips},
     {"cursors", writeCursors},
     {"codec stand-in", writeCodecStandIn},
+    {"window artwork", writeWindowArtwork},
 };
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "kit/gen_art.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "designs/design.h"
+#include "kit/bmp_writer.h"
+#include "kit/gen_art_window.h"
+
+namespace vemra::kit {
+
+namespace {
+constexpr int goldenAngle = 137, variantTurn = 67;
+constexpr int textures = 4;
+}  // namespace
+
+ArtScheme windowScheme(std::string_view window, int variant) {
+    const auto designs = designs::allDesigns();
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        if (designs[i]->name != window) continue;
+        const int index = int(i);
+        return artScheme(index * goldenAngle + variant * variantTurn, Grain((index + variant) % textures));
+    }
+    throw std::invalid_argument("no window design " + std::string(window));
+}
+
+void writeWindowArtwork(const std::filesystem::path& root) {
+    for (const designs::WindowDesign* design : designs::allDesigns()) {
+        WindowArt art(*design, windowScheme(design->name), std::string(design->className));
+        for (const designs::ComponentDesign& c : design->components) {
+            if (!c.artwork) continue;
+            const std::string file = std::string(c.name) + ".bmp";
+            writeBmp(root / "art" / std::string(design->name) / file, art.picture(c.name));
+        }
+    }
+}
+
+}  // namespace vemra::kit

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "kit/gen_art_layout.h"
+#include "kit/gen_art_scheme.h"
+#include "platform/gfx/bitmap.h"
+
+namespace vemra::kit {
+
+// Everything one scene shows: a window's or panel's client area with its hotspots and calm areas.
+struct SceneSpec {
+    gfx::Rect area;      // the part of the surface drawn, in surface coordinates
+    gfx::Rect client;    // the window's or panel's client area, or the overlay picture's rectangle
+    bool windowGround = false;  // a window: textured ground and a title; else a framed panel
+    std::vector<SceneElement> elements;
+    std::vector<gfx::Rect> obstacles;  // what the title keeps clear of
+    std::string title, caption;
+};
+
+// The scene with every hotspot at rest (lit = false) or lit. The two differ only inside hotspots.
+gfx::Bitmap paintScene(const SceneSpec& spec, const ArtScheme& scheme, bool lit);
+
+}  // namespace vemra::kit
