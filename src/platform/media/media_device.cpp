@@ -1,8 +1,8 @@
 #include "platform/media/media_device.h"
 
 #include <algorithm>
-#include <utility>
 #include <cctype>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -56,7 +56,6 @@ void MediaDevice::open() {
 
 void MediaDevice::play() {
     if (!playback_) return;
-    trace("play");
     settle();
     std::optional<std::int32_t> start = std::exchange(from_, std::nullopt);
     if (mode_ == Mode::playing && !start) return;  // goes on
@@ -66,19 +65,21 @@ void MediaDevice::play() {
     const bool atEnd = playback_->positionMs() >= length;
     playback_->setRunning(!atEnd);
     mode_ = atEnd ? Mode::stopped : Mode::playing;
+    if (!atEnd) trace("play");
     updatePictureTimer();
 }
 
 void MediaDevice::pause() {
     if (!playback_) return;
-    trace("pause");
     settle();
     if (mode_ == Mode::playing) {
         playback_->setRunning(false);
         mode_ = Mode::paused;
+        trace("pause");
     } else if (mode_ == Mode::paused) {
         playback_->setRunning(true);
         mode_ = Mode::playing;
+        trace("play");
     }
     updatePictureTimer();
 }
