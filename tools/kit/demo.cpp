@@ -1,10 +1,22 @@
 #include "kit/demo.h"
 
 #include "kit/display_fonts.h"
+#include "kit/gen_album.h"
+#include "kit/gen_album_text.h"
 #include "kit/gen_art.h"
+#include "kit/gen_articles.h"
+#include "kit/gen_clips_text.h"
 #include "kit/gen_codec.h"
 #include "kit/gen_cursors.h"
+#include "kit/gen_galleries_text.h"
+#include "kit/gen_gallery_pictures.h"
+#include "kit/gen_keyboard.h"
+#include "kit/gen_modules.h"
 #include "kit/gen_music.h"
+#include "kit/gen_names.h"
+#include "kit/gen_players.h"
+#include "kit/gen_readers.h"
+#include "kit/gen_secondary_texts.h"
 #include "kit/gen_sounds.h"
 #include "kit/gen_video.h"
 
@@ -26,7 +38,19 @@ constexpr DemoStep steps[] = {
     {"video clips", writeVideoClips},
     {"cursors", writeCursors},
     {"codec stand-in", writeCodecStandIn},
+    {"article texts", writeArticleTexts},
+    {"reading texts", writeReadingTexts},
+    {"secondary branch texts", writeSecondaryTexts},
+    {"narrations and player texts", writePlayers},
+    {"gallery lists", writeGalleryTexts},
+    {"album lists", writeAlbumTexts},
+    {"clip titles", writeClipTitles},
+    {"names list", writeNamesList},
+    {"keyboard tables", writeKeyboardTables},
     {"window artwork", writeWindowArtwork},
+    {"picture modules", writePictureModules},
+    {"album pictures", writeAlbumModule},
+    {"gallery pictures", writeGalleryPictures},
 };
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace vemra::kit {
 inline constexpr int galleryPictureCount = 24;
 
 // Album pictures 1 … albumPictureCount: resources "AK1" … with their size strings 1 … in
-// "data3\qem002.dat". The album's entries show them in this order, 2 to 5 pictures an entry.
+// "data3\qem002.dat". The album's entries show them in this order, a few pictures an entry.
 inline constexpr int albumPictureCount = 20;
 
 }  // namespace vemra::kit

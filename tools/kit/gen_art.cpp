@@ -10,7 +10,7 @@
 namespace vemra::kit {
 
 namespace {
-constexpr int goldenAngle = 137, variantTurn = 67;
+constexpr int hueSteps = 12;
 constexpr int textures = 4;
 }  // namespace
 
@@ -18,8 +18,11 @@ ArtScheme windowScheme(std::string_view window, int variant) {
     const auto designs = designs::allDesigns();
     for (std::size_t i = 0; i < designs.size(); ++i) {
         if (designs[i]->name != window) continue;
+        // Twelve hues 30 degrees apart, the next window five steps on; every twelve windows the
+        // texture changes, so that no two windows share both.
         const int index = int(i);
-        return artScheme(index * goldenAngle + variant * variantTurn, Grain((index + variant) % textures));
+        const int hue = (index * 5 + variant * 7) % hueSteps * (360 / hueSteps);
+        return artScheme(hue, Grain((index / hueSteps + variant) % textures));
     }
     throw std::invalid_argument("no window design " + std::string(window));
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "designs/building_blocks.h"
+#include "kit/gen_modules_frames.h"
 
 namespace vemra::kit {
 
@@ -39,6 +40,13 @@ bool isTextArea(const ComponentDesign& c) {
     }
 }
 
+// A small transparent label that neither shows text of its own nor is clicked: a caption that the
+// background itself carries.
+bool isCaption(const ComponentDesign& c) {
+    return c.kind == Kind::label && c.transparent && c.visible && !c.font && c.cursor == 0 && c.rect.width <= 120 &&
+           c.rect.height <= 40;
+}
+
 }  // namespace
 
 ArtLayout::ArtLayout(const designs::WindowDesign& design) : design_(design) {
@@ -54,7 +62,8 @@ const ComponentDesign& ArtLayout::component(std::string_view name) const {
 
 gfx::Rect ArtLayout::surfaceRect(std::string_view surface) const {
     if (!surface.empty()) return {0, 0, component(surface).rect.width, component(surface).rect.height};
-    return {0, 0, std::min(design_.client.width, shownScreen.width), std::min(design_.client.height, shownScreen.height)};
+    return {0, 0, std::min(design_.client.width, shownScreen.width),
+            std::min(design_.client.height, shownScreen.height)};
 }
 
 std::vector<const ComponentDesign*> ArtLayout::on(std::string_view surface) const {
@@ -67,8 +76,8 @@ std::vector<const ComponentDesign*> ArtLayout::on(std::string_view surface) cons
 const ComponentDesign* ArtLayout::backgroundOf(std::string_view surface) const {
     const gfx::Rect client = surfaceRect(surface);
     for (const ComponentDesign* c : on(surface)) {
-        const bool covers = c->rect.left <= 2 && c->rect.top <= 2 &&
-                            area(c->rect.intersected(client)) * 10 >= area(client) * 9;
+        const bool covers =
+            c->rect.left <= 2 && c->rect.top <= 2 && area(c->rect.intersected(client)) * 10 >= area(client) * 9;
         if (c->kind == Kind::picture && c->visible && covers) return c;
     }
     return nullptr;
@@ -126,19 +135,31 @@ std::vector<SceneElement> ArtLayout::elements(std::string_view surface, const Co
     std::vector<SceneElement> found;
     for (const ComponentDesign* c : on(surface)) {
         if (c->kind == Kind::picture && c->artwork) continue;
-        const bool hotspot = isHotspot(*c);
-        if ((!hotspot && !isCalm(*c)) || overlayOf(*c) != overlay) continue;
-        found.push_back({c, hotspot, hotspot && isExit(*c)});
+        if (overlayOf(*c) != overlay) continue;
+        if (isHotspot(*c)) {
+            found.push_back({c, ElementKind::hotspot, isExit(*c)});
+        } else if (isCalm(*c)) {
+            found.push_back({c, ElementKind::calm});
+        } else if (isCaption(*c)) {
+            found.push_back({c, ElementKind::caption});
+        }
     }
     return found;
 }
 
+gfx::Rect ArtLayout::cornerAnimation(std::string_view surface) const {
+    if (!surface.empty() || design_.client.width < shownScreen.width - 40) return {};
+    return {0, 0, animationFrameSize.width + 4, animationFrameSize.height + 4};
+}
+
 std::vector<gfx::Rect> ArtLayout::obstacles(std::string_view surface) const {
-    std::vector<gfx::Rect> rects{{0, 0, 130, 90}};  // where the corner animation plays
+    std::vector<gfx::Rect> rects;
+    if (const gfx::Rect corner = cornerAnimation(surface); !corner.empty()) rects.push_back(corner);
     for (const SceneElement& e : elements(surface, nullptr)) rects.push_back(e.component->rect);
     const ComponentDesign* background = backgroundOf(surface);
     for (const ComponentDesign* c : on(surface))
-        if (c->kind == Kind::picture && c->artwork && c->visible && (!background || c > background)) rects.push_back(c->rect);
+        if (c->kind == Kind::picture && c->artwork && c->visible && (!background || c > background))
+            rects.push_back(c->rect);
     return rects;
 }
 

@@ -19,10 +19,13 @@ enum class PictureRole {
     tile,        // any other picture
 };
 
-// One thing drawn on a scene: a hotspot, or a calm area that text, a list or a picture covers.
+// One thing drawn on a scene: a calm area that text, a list or a picture covers, a hotspot, or the
+// caption of a small transparent label (the background carries the words beside option buttons).
+enum class ElementKind { calm, hotspot, caption };
+
 struct SceneElement {
     const designs::ComponentDesign* component = nullptr;
-    bool hotspot = false;
+    ElementKind kind = ElementKind::calm;
     bool exit = false;  // the hotspot in a bottom corner that leaves the screen
 };
 
@@ -41,6 +44,9 @@ public:
     const designs::ComponentDesign* overlayOf(const designs::ComponentDesign& c) const;
     // What the scene of a surface (overlay nullptr) or of one of its overlays shows, in creation order.
     std::vector<SceneElement> elements(std::string_view surface, const designs::ComponentDesign* overlay) const;
+    // Where the corner animation plays over a surface: the top left corner of a full-size screen;
+    // empty for panels and small windows.
+    gfx::Rect cornerAnimation(std::string_view surface) const;
     // The rectangles a title written on a surface's scene must keep clear of.
     std::vector<gfx::Rect> obstacles(std::string_view surface) const;
     // The area a surface's scene covers: the surface and every picture cut out of the scene.

@@ -33,8 +33,10 @@ std::vector<Polygon> shapeOf(Symbol symbol) {
     case Symbol::pause: return {bar(-0.7, -0.2), bar(0.2, 0.7)};
     case Symbol::first: return {bar(-0.9, -0.6), Polygon{{0.8, -0.8}, {0.8, 0.8}, {-0.5, 0}}};
     case Symbol::last: return {bar(0.6, 0.9), Polygon{{-0.8, -0.8}, {0.5, 0}, {-0.8, 0.8}}};
-    case Symbol::back: return {Polygon{{-0.05, -0.8}, {-0.05, 0.8}, {-0.95, 0}}, Polygon{{0.85, -0.8}, {0.85, 0.8}, {-0.05, 0}}};
-    case Symbol::forward: return {Polygon{{0.05, -0.8}, {0.95, 0}, {0.05, 0.8}}, Polygon{{-0.85, -0.8}, {0.05, 0}, {-0.85, 0.8}}};
+    case Symbol::back:
+        return {Polygon{{-0.05, -0.8}, {-0.05, 0.8}, {-0.95, 0}}, Polygon{{0.85, -0.8}, {0.85, 0.8}, {-0.05, 0}}};
+    case Symbol::forward:
+        return {Polygon{{0.05, -0.8}, {0.95, 0}, {0.05, 0.8}}, Polygon{{-0.85, -0.8}, {0.05, 0}, {-0.85, 0.8}}};
     }
     return {};
 }
@@ -87,7 +89,8 @@ void fillPolygon(gfx::Bitmap& bitmap, std::span<const PointF> corners, gfx::Colo
     if (corners.size() < 3) return;
     double top = corners[0].y, bottom = corners[0].y;
     for (const PointF& c : corners) top = std::min(top, c.y), bottom = std::max(bottom, c.y);
-    const int firstRow = std::max(0, int(std::floor(top))), lastRow = std::min(bitmap.height() - 1, int(std::ceil(bottom)));
+    const int firstRow = std::max(0, int(std::floor(top))),
+              lastRow = std::min(bitmap.height() - 1, int(std::ceil(bottom)));
     std::vector<double> crossings;
     for (int y = firstRow; y <= lastRow; ++y) {
         const double cy = y + 0.5;
@@ -106,9 +109,10 @@ void fillPolygon(gfx::Bitmap& bitmap, std::span<const PointF> corners, gfx::Colo
 }
 
 void fillRing(gfx::Bitmap& bitmap, PointF centre, double outer, double inner, gfx::Color colour) {
-    const gfx::Rect box = gfx::Rect::fromEdges(int(std::floor(centre.x - outer)), int(std::floor(centre.y - outer)),
-                                               int(std::ceil(centre.x + outer)) + 1, int(std::ceil(centre.y + outer)) + 1)
-                              .intersected(bitmap.bounds());
+    const gfx::Rect box =
+        gfx::Rect::fromEdges(int(std::floor(centre.x - outer)), int(std::floor(centre.y - outer)),
+                             int(std::ceil(centre.x + outer)) + 1, int(std::ceil(centre.y + outer)) + 1)
+            .intersected(bitmap.bounds());
     const gfx::Pixel p = colour.pixel();
     for (int y = box.top; y < box.bottom(); ++y) {
         for (int x = box.left; x < box.right(); ++x) {
@@ -134,9 +138,9 @@ bool drawCentredLines(gfx::Bitmap& bitmap, gfx::Rect box, std::span<const std::s
         const auto font = kitFont(height, bold);
         const int lineHeight = font->lineHeight() * 9 / 10;  // capitals only: the descenders may touch
         const int blockHeight = lineHeight * int(lines.size());
-        const bool fits = blockHeight <= box.height && std::all_of(lines.begin(), lines.end(), [&](const std::string& l) {
-                              return font->textWidth(l) <= box.width;
-                          });
+        const bool fits = blockHeight <= box.height &&
+                          std::all_of(lines.begin(), lines.end(),
+                                      [&](const std::string& l) { return font->textWidth(l) <= box.width; });
         if (!fits) continue;
         const gfx::Rect clip = box.intersected(bitmap.bounds());
         int middle = box.top + (box.height - blockHeight) / 2 + lineHeight / 2;

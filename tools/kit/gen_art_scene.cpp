@@ -53,12 +53,17 @@ void paintTitle(gfx::Bitmap& bitmap, const SceneSpec& spec, const ArtScheme& sch
     }
 }
 
-void paintHotspot(gfx::Bitmap& bitmap, gfx::Rect r, const SceneElement& e, const ArtScheme& scheme, bool lit) {
+// A hotspot as a framed panel with its sign or its name (and hint); the words stay out of
+// `keepClear` when the panel reaches far enough below it.
+void paintHotspot(gfx::Bitmap& bitmap, gfx::Rect r, gfx::Rect keepClear, const SceneElement& e, const ArtScheme& scheme,
+                  bool lit) {
     const designs::ComponentDesign& c = *e.component;
     const gfx::Color ink = lit ? scheme.litInk : scheme.ink;
     bitmap.fill(r, lit ? scheme.lit : scheme.panel);
     frameRect(bitmap, r, lit ? 2 : 1, lit ? scheme.litEdge : scheme.edge);
-    const gfx::Rect inner = inset(r, std::min(r.width, r.height) < 36 ? 2 : 3);
+    gfx::Rect inner = inset(r, std::min(r.width, r.height) < 36 ? 2 : 3);
+    if (!inner.intersected(keepClear).empty() && inner.bottom() - keepClear.bottom() >= 24)
+        inner = gfx::Rect::fromEdges(inner.left, keepClear.bottom(), inner.right(), inner.bottom());
     if (const std::optional<Symbol> symbol = symbolForHint(c.hint); symbol && !e.exit) {
         drawSymbol(bitmap, inner, *symbol, ink);
         return;
@@ -82,14 +87,18 @@ gfx::Bitmap paintScene(const SceneSpec& spec, const ArtScheme& scheme, bool lit)
         frameRect(bitmap, local(spec.client), 2, scheme.frame);
     }
     for (const SceneElement& e : spec.elements) {
-        if (e.hotspot) continue;
         const gfx::Rect r = local(e.component->rect);
-        bitmap.fill(r, scheme.calm);
-        frameRect(bitmap, r, 1, scheme.calmEdge);
+        if (e.kind == ElementKind::calm) {
+            bitmap.fill(r, scheme.calm);
+            frameRect(bitmap, r, 1, scheme.calmEdge);
+        } else if (e.kind == ElementKind::caption) {
+            drawCentredText(bitmap, r, e.component->name, 14, scheme.ink);
+        }
     }
     // Hotspots last, so that lighting one changes nothing outside it.
     for (const SceneElement& e : spec.elements)
-        if (e.hotspot) paintHotspot(bitmap, local(e.component->rect), e, scheme, lit);
+        if (e.kind == ElementKind::hotspot)
+            paintHotspot(bitmap, local(e.component->rect), local(spec.cornerAnimation), e, scheme, lit);
     return bitmap;
 }
 

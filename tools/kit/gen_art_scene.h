@@ -11,11 +11,12 @@ namespace vemra::kit {
 
 // Everything one scene shows: a window's or panel's client area with its hotspots and calm areas.
 struct SceneSpec {
-    gfx::Rect area;      // the part of the surface drawn, in surface coordinates
-    gfx::Rect client;    // the window's or panel's client area, or the overlay picture's rectangle
+    gfx::Rect area;             // the part of the surface drawn, in surface coordinates
+    gfx::Rect client;           // the window's or panel's client area, or the overlay picture's rectangle
     bool windowGround = false;  // a window: textured ground and a title; else a framed panel
     std::vector<SceneElement> elements;
     std::vector<gfx::Rect> obstacles;  // what the title keeps clear of
+    gfx::Rect cornerAnimation;         // where the corner animation plays: hotspot words avoid it
     std::string title, caption;
 };
 

@@ -35,6 +35,7 @@ const WindowArt::Scene& WindowArt::scene(std::string_view surface, const Compone
     spec.elements = layout_.elements(surface, overlay);
     if (spec.windowGround) {
         spec.obstacles = layout_.obstacles(surface);
+        spec.cornerAnimation = layout_.cornerAnimation(surface);
         spec.title = std::string(layout_.design().name);
         spec.caption = caption_;
     }

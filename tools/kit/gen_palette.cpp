@@ -31,14 +31,19 @@ gfx::Color nearestKitColour(gfx::Color c) {
 }
 
 gfx::Bitmap inKitPalette(gfx::Bitmap bitmap) {
-    std::unordered_map<gfx::Pixel, gfx::Pixel> mapped;  // pictures repeat few colours many times
+    // Pictures repeat few colours many times, mostly in runs.
+    std::unordered_map<gfx::Pixel, gfx::Pixel> mapped;
+    gfx::Pixel lastIn = 0xFFFFFFFF, lastOut = 0;  // lastIn starts as no 24-bit colour
     for (int y = 0; y < bitmap.height(); ++y) {
         gfx::Pixel* row = bitmap.row(y);
         for (int x = 0; x < bitmap.width(); ++x) {
             const gfx::Pixel p = row[x] & 0xFFFFFF;
-            auto [at, added] = mapped.try_emplace(p, 0);
-            if (added) at->second = nearestKitColour(gfx::Color::fromPixel(p)).pixel();
-            row[x] = at->second;
+            if (p != lastIn) {
+                auto [at, added] = mapped.try_emplace(p, 0);
+                if (added) at->second = nearestKitColour(gfx::Color::fromPixel(p)).pixel();
+                lastIn = p, lastOut = at->second;
+            }
+            row[x] = lastOut;
         }
     }
     return bitmap;

@@ -24,9 +24,10 @@ void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-std::string field(std::int64_t value) {
+std::string field(Field value) {
+    if (!value) return std::string(fieldWidth, ' ');
     char text[32];
-    std::snprintf(text, sizeof text, "%8lld", static_cast<long long>(value));
+    std::snprintf(text, sizeof text, "%8lld", static_cast<long long>(*value));
     if (std::string_view(text).size() != fieldWidth)
         throw std::out_of_range("the value " + std::string(text) + " does not fit an 8-character field");
     return text;
@@ -67,7 +68,7 @@ void writeFieldFile(const std::filesystem::path& file, std::span<const FieldReco
         if (record.size() != fieldsPerRecord)
             throw std::invalid_argument(file.filename().string() + ": a record of " + std::to_string(record.size()) +
                                         " fields where " + std::to_string(fieldsPerRecord) + " belong");
-        for (const std::int64_t value : record) line += field(value);
+        for (const Field& value : record) line += field(value);
     }
     writeLineFile(file, std::span(&line, 1));
 }

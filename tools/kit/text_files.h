@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,8 +19,10 @@ std::string textFilePath(int n);
 void writeLineFile(const std::filesystem::path& file, std::span<const std::string> lines);
 
 // A field file: every value an 8-character field, blanks before its digits, all on one line
-// (a line break would shift the fields after it). Every record holds `fieldsPerRecord` values.
-using FieldRecord = std::vector<std::int64_t>;
+// (a line break would shift the fields after it). Every record holds `fieldsPerRecord` values; a
+// field without a value is eight blanks, which no reader takes for a number.
+using Field = std::optional<std::int64_t>;
+using FieldRecord = std::vector<Field>;
 void writeFieldFile(const std::filesystem::path& file, std::span<const FieldRecord> records,
                     std::size_t fieldsPerRecord);
 

@@ -31,36 +31,29 @@ int drawnWidth(const gfx::Font& font, std::string_view glyphs) {
     return width;
 }
 
-int captionWidth(const gfx::Font& font, std::string_view glyphs) { return font.textWidth(glyphs); }
-
 LineBreaker::LineBreaker(DisplayFonts& fonts, TextArea area) : font_(fonts.font(area.face, area.height)), width_(area.width) {}
 
 std::vector<std::string> LineBreaker::lines(std::string_view paragraph) const {
-    const auto tooWide = [&](std::string_view word) {
-        return std::runtime_error("the word \"" + std::string(word) + "\" is wider than " + std::to_string(width_) +
-                                  " pixels");
-    };
     std::vector<std::string> result;
     std::string line;    // reading order, the words placed so far
     std::string shaped;  // `line` as glyph codes
-    std::size_t start = 0;
-    while (start < paragraph.size()) {
-        std::size_t end = paragraph.find(' ', start);
-        if (end == std::string_view::npos) end = paragraph.size();
-        const std::string_view word = paragraph.substr(start, end - start);
+    for (std::size_t start = 0; start < paragraph.size();) {
+        const std::size_t end = std::min(paragraph.find(' ', start), paragraph.size());
+        const std::string word(paragraph.substr(start, end - start));
         start = end + 1;
         if (word.empty()) continue;
-        std::string longer = line.empty() ? std::string(word) : line + ' ' + std::string(word);
-        std::string longerShaped = shape(longer);
-        if (drawnWidth(*font_, longerShaped) > width_) {
-            if (line.empty()) throw tooWide(word);
+        if (!line.empty()) {
+            std::string longer = line + ' ' + word;
+            std::string longerShaped = shape(longer);
+            if (drawnWidth(*font_, longerShaped) <= width_) {
+                line = std::move(longer);
+                shaped = std::move(longerShaped);
+                continue;
+            }
             result.push_back(std::move(shaped));
-            longer = std::string(word);
-            longerShaped = shape(longer);
-            if (drawnWidth(*font_, longerShaped) > width_) throw tooWide(word);
         }
-        line = std::move(longer);
-        shaped = std::move(longerShaped);
+        shaped = this->line(word);
+        line = word;
     }
     if (!line.empty()) result.push_back(std::move(shaped));
     return result;
@@ -73,6 +66,13 @@ std::vector<std::string> LineBreaker::lines(std::span<const std::string_view> pa
         result.insert(result.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
     return result;
+}
+
+std::string LineBreaker::line(std::string_view text) const {
+    std::string shaped = shape(text);
+    if (drawnWidth(*font_, shaped) > width_)
+        throw std::runtime_error("\"" + std::string(text) + "\" is wider than " + std::to_string(width_) + " pixels");
+    return shaped;
 }
 
 }  // namespace vemra::kit

@@ -33,8 +33,6 @@ struct TextArea {
 
 // The width of a line drawn glyph by glyph: zero-advance codes (the marks) take no room.
 int drawnWidth(const gfx::Font& font, std::string_view glyphs);
-// The width the platform's text measuring gives a caption (every code counted).
-int captionWidth(const gfx::Font& font, std::string_view glyphs);
 
 // Turns text in reading order (UTF-8) into display lines of glyph codes that fit a text area.
 class LineBreaker {
@@ -46,6 +44,9 @@ public:
     std::vector<std::string> lines(std::string_view paragraph) const;
     // Each paragraph starts a new line.
     std::vector<std::string> lines(std::span<const std::string_view> paragraphs) const;
+    // A text that must stand on one line, such as a title drawn glyph by glyph; throws when it is
+    // wider than the area.
+    std::string line(std::string_view text) const;
 
 private:
     std::shared_ptr<const gfx::Font> font_;
