@@ -51,6 +51,18 @@ ScriptRun runScript(const std::string& script, const std::string& args, const st
     return run;
 }
 
+ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree, bool skipIntro) {
+    if (!std::filesystem::exists(tree / "data1")) {
+        ScriptRun missing;
+        missing.errors = "no demo tree at " + tree.string() + " (./test builds it)";
+        return missing;
+    }
+    TempDir windows;
+    return runScript((skipIntro ? "wait 20\nclick 638 470\nwait 50\n" : "") + script,
+                     "--headless --content '" + tree.string() + "'",
+                     "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
+}
+
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name) {
     for (const auto& w : state["windows"])
         if (w["name"] == name) return &w;
@@ -63,10 +75,11 @@ const nlohmann::json* findControl(const nlohmann::json& state, const std::string
     return nullptr;
 }
 
-gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b) {
+gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b, std::optional<gfx::Rect> within) {
+    const gfx::Rect r = within ? within->intersected(a.bounds()) : a.bounds();
     gfx::Rect area;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
+    for (int y = r.top; y < r.bottom(); ++y)
+        for (int x = r.left; x < r.right(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y)) area = area.united({x, y, 1, 1});
     return area;
 }

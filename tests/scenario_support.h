@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,18 @@ private:
 // Runs the program binary with `args` and the script text; `env` is prefixed to the command.
 ScriptRun runScript(const std::string& script, const std::string& args = "--headless --toolkit-check", const std::string& env = "");
 
+// Runs a script on the title with a content tree (the demo tree unless given) and a private
+// Windows directory; unless told otherwise the intro is skipped first by a click on the intro
+// window outside its picture.
+ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree = VEMRA_DEMO_TREE,
+                   bool skipIntro = true);
+
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);
 const nlohmann::json* findControl(const nlohmann::json& state, const std::string& name);
 
-// The rectangle that holds every pixel where two bitmaps of one size differ (empty when equal).
-gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b);
+// The rectangle that holds every pixel where two bitmaps of one size differ (empty when equal),
+// looking only inside `within` when given.
+gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b, std::optional<gfx::Rect> within = {});
 
 // Starts Xvfb on a free display for the life of the object; `running()` is false when it can't.
 class VirtualDisplay {

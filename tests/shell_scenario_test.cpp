@@ -5,22 +5,13 @@
 
 #include "scenario_support.h"
 
-using vemra::testing::runScript;
+using vemra::testing::runTitle;
 using vemra::testing::ScriptRun;
 using vemra::testing::TempDir;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs a script on a content tree with a private Windows directory; the intro is skipped first
-// by a click on the intro window outside its picture.
-ScriptRun runTitle(const std::string& script, const fs::path& tree = VEMRA_DEMO_TREE, bool skipIntro = true) {
-    if (!fs::exists(fs::path(tree) / "data1")) ADD_FAILURE() << "no demo tree at " << tree << " (./test builds it)";
-    TempDir windows;
-    return runScript((skipIntro ? "wait 20\nclick 638 470\nwait 50\n" : "") + script,
-                     "--headless --content '" + tree.string() + "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
-}
 
 const nlohmann::json& shared(const nlohmann::json& state) { return state["devices"]["shared"]; }
 
