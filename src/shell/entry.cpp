@@ -7,6 +7,7 @@
 #include "platform/gfx/font.h"
 #include "platform/script/state.h"
 #include "platform/ui/hex.h"
+#include "platform/ui/trace.h"
 #include "shell/backdrop.h"
 #include "shell/intro.h"
 #include "shell/un4.h"
@@ -17,11 +18,16 @@ namespace {
 
 constexpr const char* fontFiles[] = {"read01.fon", "read02.fon", "Serife.fon"};
 
+// A font file that cannot be registered is left out: its texts then show in a substitute font.
 std::vector<std::filesystem::path> registerFonts() {
     std::vector<std::filesystem::path> registered;
+    std::string names;
     for (const char* name : fontFiles)
-        if (auto path = content::resolve(name); path && gfx::FontLibrary::shared().registerFile(*path) > 0)
+        if (auto path = content::resolve(name); path && gfx::FontLibrary::shared().registerFile(*path) > 0) {
             registered.push_back(*path);
+            names += (names.empty() ? "" : " ") + path->filename().string();
+        }
+    ui::trace("fonts registered", names);
     return registered;
 }
 
@@ -73,6 +79,7 @@ void runTitle(ui::Application& app) {
 
     script::clearStateSections();
     for (const auto& font : fonts) gfx::FontLibrary::shared().unregisterFile(font);
+    ui::trace("fonts unregistered");
 }
 
 }  // namespace vemra::shell
