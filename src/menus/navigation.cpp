@@ -2,11 +2,13 @@
 
 #include "menus/section_menus.h"
 #include "platform/ui/trace.h"
+#include "text/text_screens.h"
 
 namespace vemra::menus {
 
 shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
     if (shell::Screen* s = createSectionMenu(name, opener)) return s;
+    if (shell::Screen* s = text::createTextScreen(name, opener)) return s;
     ui::trace("screen not built yet", name);
     return nullptr;
 }

@@ -46,11 +46,14 @@ void Screen::lightHotspot(ui::Picture& hotspot, ui::Picture& lit) {
     hotspot.repaint();
 }
 
+void Screen::unlightExit() {
+    if (un4().exitLit != 1) return;
+    un4().exitLit = 0;
+    if (ui::Picture* corner = exitCorner_.get()) corner->sendToBack();
+}
+
 void Screen::endHover() {
-    if (un4().exitLit == 1) {
-        un4().exitLit = 0;
-        get<ui::Picture>("m9").sendToBack();
-    }
+    unlightExit();
     if (ui::Picture* previous = litHotspot.get()) {
         previous->clear();
         litHotspot = nullptr;
@@ -62,21 +65,18 @@ void Screen::endHoverOn(std::string_view widget) {
     find(widget)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { endHover(); };
 }
 
-void Screen::setExitCorner(std::string_view exitLabel, std::string_view corner) {
-    auto& label = get<ui::Label>(exitLabel);
+void Screen::setExitCorner(std::string_view exitHotspot, std::string_view corner) {
+    auto& hotspot = get<ui::Widget>(exitHotspot);
     auto& lit = get<ui::Picture>(corner);
-    label.onMouseMove = [&label, &lit](ui::Widget&, unsigned, int, int) {
+    exitCorner_ = &lit;
+    hotspot.onMouseMove = [&hotspot, &lit](ui::Widget&, unsigned, int, int) {
         if (un4().exitLit == 1) return;
         un4().exitLit = 1;
         lit.bringToFront();
-        label.bringToFront();
+        hotspot.bringToFront();
     };
-    lit.onMouseMove = [&lit](ui::Widget&, unsigned, int, int) {
-        if (un4().exitLit != 1) return;
-        un4().exitLit = 0;
-        lit.sendToBack();
-    };
-    label.onClick = [this](ui::Widget&) { exitScreen(); };
+    lit.onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
+    hotspot.onClick = [this](ui::Widget&) { exitScreen(); };
 }
 
 void Screen::openScreen(Screen& target, bool coverToFront) {

@@ -46,11 +46,14 @@ protected:
 
     // Lights `hotspot` from the hidden picture `lit` when the mouse moves over it.
     void addHotspot(std::string_view hotspot, std::string_view lit = "Image1");
-    // The exit corner: `exitLabel` lights `corner` and clicks exit; `ends` end every hover.
-    void setExitCorner(std::string_view exitLabel = "Lout", std::string_view corner = "m9");
+    // The exit corner: moving over `exitHotspot` (a label or a picture) lights `corner`, a click on
+    // it exits; moving over `corner` unlights it.
+    void setExitCorner(std::string_view exitHotspot = "Lout", std::string_view corner = "m9");
     void endHoverOn(std::string_view widget);
     void lightHotspot(ui::Picture& hotspot, ui::Picture& lit);
     void endHover();
+    // Puts the lit exit corner back behind the background when it is lit.
+    void unlightExit();
 
     // The standard activation steps; screens call it from their own activation when they add to it.
     void activateStandard();
@@ -65,6 +68,7 @@ protected:
 
 private:
     std::uint8_t ownTrackFlag_ = 0;
+    ui::Ref<ui::Picture> exitCorner_;
 
     ui::Ref<Screen> parent_;
 };

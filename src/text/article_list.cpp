@@ -1,0 +1,120 @@
+#include "text/article_list.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/ui/application.h"
+#include "platform/ui/hex.h"
+#include "platform/ui/trace.h"
+#include "shell/un4.h"
+#include "text/article_screen.h"
+#include "text/section_entries.h"
+
+namespace vemra::text {
+
+using shell::un4;
+
+struct ArticleListMember {
+    std::string_view name;
+    int sectionCode;    // `selectedKind` while this list is current
+    int sectionRecord;  // its record in the section ranges
+    int animationSet;
+    const char* track;
+};
+
+namespace {
+
+const ArticleListMember members[] = {
+    {"frm10", 0, 6, 15, "data1\\11.dat"}, {"frm22", 1, 7, 13, "data1\\10.dat"}, {"frm21", 2, 8, 9, "data1\\09.dat"},
+    {"frm11", 3, 9, 6, "data1\\04.dat"},  {"frm12", 4, 10, 19, "data1\\14.dat"},
+};
+
+nlohmann::json hexLines(const std::vector<std::string>& lines) {
+    nlohmann::json out = nlohmann::json::array();
+    for (const auto& line : lines) out.push_back(ui::hexBytes(line));
+    return out;
+}
+
+}  // namespace
+
+ArticleList::ArticleList(const ArticleListMember& member, shell::Screen& opener)
+    : Screen(*designs::findDesign(member.name), {.animationSet = member.animationSet, .track = member.track}, &opener),
+      member_(member),
+      rows_(labelsNamed(*this, eightRowNames), un4().listTop),
+      overlay_(get<ui::Label>("labcamov")),
+      repeat_(*timer("t2")) {
+    un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
+    rows_.setRowHandlers([this](ui::Label& row) { openArticle(row); }, [this](ui::Label& row) { overlay_.show(row); });
+    repeat_.addArrow(get<ui::Label>("luptrs"), 1, get<ui::Picture>("Image2"), [this] { rows_.lineUp(); });
+    repeat_.addArrow(get<ui::Label>("ldntrs"), 2, get<ui::Picture>("Image3"), [this] { rows_.lineDown(); });
+    for (std::string_view name : {"m1", "luptrs", "ldntrs"})
+        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { hideFullTitle(); };
+    setExitCorner();
+    get<ui::Picture>("Image1").onClick = [this](ui::Widget&) { openSearch(); };
+    onShow = [this, centre = onShow](ui::Widget& w) {
+        centre(w);
+        FormShow();
+    };
+    describeScreen = [this](nlohmann::json& screen) {
+        screen["listTop"] = un4().listTop;
+        screen["maxTop"] = rows_.maxTop();
+        screen["repeatDir"] = repeat_.direction();
+        screen["expandedLine"] = overlay_.expandedLine() ? nlohmann::json(*overlay_.expandedLine()) : nlohmann::json();
+        screen["listLines"] = hexLines(rows_.lines());
+        screen["lineArticle"] = rows_.tags();
+    };
+}
+
+ArticleList::~ArticleList() {
+    if (un4().searchLines != &rows_.lines()) return;
+    un4().searchLines = nullptr;
+    un4().searchRefresh = nullptr;
+}
+
+void ArticleList::FormShow() {
+    get<ui::Picture>("Image2").sendToBack();
+    get<ui::Picture>("Image3").sendToBack();
+    rows_.refresh();  // no entries yet: a list that fails to build leaves every row hidden
+    buildList();
+}
+
+void ArticleList::buildList() {
+    un4().selectedKind = member_.sectionCode;
+    un4().articleIndex = member_.sectionRecord;
+    SectionEntries section = sectionEntries(member_.sectionRecord);
+    rows_.setEntries(std::move(section.titles), std::move(section.articles));
+    un4().listTop = 0;
+    rows_.refresh();
+}
+
+void ArticleList::resetListState() {
+    overlay_.park();
+    repeat_.reset();
+}
+
+void ArticleList::hideFullTitle() {
+    unlightExit();
+    overlay_.hide();
+}
+
+void ArticleList::openArticle(ui::Label& row) {
+    timer("tr1")->setEnabled(false);
+    un4().articleTitle = row.caption();
+    un4().articleIndex = row.tag;
+    openScreen(ui::app().create<Tfrm19>(*this), true);
+}
+
+void ArticleList::openSearch() {
+    un4().searchLines = &rows_.lines();
+    un4().searchRefresh = [list = ui::Ref<ArticleList>(this)] {
+        if (list) list->rows_.refresh();
+    };
+    ui::trace("screen not built yet", "sear");
+}
+
+shell::Screen* createArticleList(std::string_view name, shell::Screen& opener) {
+    for (const ArticleListMember& m : members)
+        if (m.name == name) return &ui::app().create<ArticleList>(m, opener);
+    return nullptr;
+}
+
+}  // namespace vemra::text

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+#include "shell/screen.h"
+#include "text/arrow_repeat.h"
+#include "text/full_title_overlay.h"
+#include "text/list_rows.h"
+
+namespace vemra::text {
+
+struct ArticleListMember;
+
+// The five article list screens `frm10`, `frm11`, `frm12`, `frm21` and `frm22`: the titles of one
+// section in eight rows with line arrows, auto-repeat and the full-title overlay; a click on a
+// title opens the article screen. One design, told apart by a table of members.
+class ArticleList : public shell::Screen {
+public:
+    ArticleList(const ArticleListMember& member, shell::Screen& opener);
+    ~ArticleList() override;
+
+private:
+    void FormShow();
+    void buildList();
+    void openArticle(ui::Label& row);
+    void openSearch();
+    // The mouse over the background or an arrow: the exit and the overlay go out.
+    void hideFullTitle();
+    void resetListState() override;
+
+    const ArticleListMember& member_;
+    ListRows rows_;
+    FullTitleOverlay overlay_;
+    ArrowRepeat repeat_;
+};
+
+// Creates the article list `name` above `opener`, or returns null when `name` is none of them.
+shell::Screen* createArticleList(std::string_view name, shell::Screen& opener);
+
+}  // namespace vemra::text

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/gfx/glyph_line.h"
+#include "platform/ui/label.h"
+#include "platform/ui/picture.h"
+
+namespace vemra::text {
+
+// How a text area draws its rows.
+struct TextRowsLayout {
+    int rows = 7;              // lines shown at once
+    bool maxTopNotBelowZero;   // `textMaxTop` is kept at 0 for texts shorter than the rows
+    bool shadowed = false;     // white glyphs over a black shadow instead of the area's font colour
+};
+
+// A text area of a reading panel: a transparent label over the panel's background picture that
+// shows the lines of a text from `textTop` on, one row of 32 pixels each, every line drawn glyph
+// by glyph and right-aligned 5 pixels inside the area's right edge. Before a row is drawn its
+// strip is restored from the panel background, and the strips below the last line are restored
+// too, so no trace of earlier text remains. What does not fit the area is cut off.
+class GlyphTextRows {
+public:
+    static constexpr int rowHeight = 32;
+    static constexpr int firstRowTop = 5;
+    static constexpr int rightMargin = 5;
+
+    GlyphTextRows(ui::Label& area, ui::Picture& panelBackground, TextRowsLayout layout,
+                  const gfx::ZeroAdvanceCodes& zeroAdvance);
+
+    // A new text, shown from its first line (drawn at the next draw()).
+    void setLines(std::vector<std::string> lines);
+    int lineCount() const { return int(lines_.size()); }
+    int textTop() const { return textTop_; }
+    int textMaxTop() const { return textMaxTop_; }
+
+    // Draws the rows; nothing shows while the area is hidden.
+    void draw();
+    // One line up or down, redrawing; nothing happens at either end.
+    void lineUp();
+    void lineDown();
+
+private:
+    void restoreStrip(int row);
+    void drawLine(const std::string& line, int y);
+
+    ui::Label& area_;
+    ui::Picture& background_;
+    TextRowsLayout layout_;
+    const gfx::ZeroAdvanceCodes& zeroAdvance_;
+    std::vector<std::string> lines_;
+    int textTop_ = 0;
+    int textMaxTop_ = 0;
+};
+
+}  // namespace vemra::text

@@ -1,0 +1,17 @@
+#include "text/reading_panel.h"
+
+namespace vemra::text {
+
+void showPanel(ui::Panel& panel, ui::Picture& panelBackground) {
+    if (panel.visible()) return;
+    panel.setVisible(true);
+    panelBackground.repaint();
+}
+
+void hidePanel(ui::Panel& panel, ui::Picture& screenBackground) {
+    if (!panel.visible()) return;
+    panel.setVisible(false);
+    screenBackground.repaint();
+}
+
+}  // namespace vemra::text

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/gfx/color.h"
+
+namespace vemra::text {
+
+// The colours of list rows and reading text.
+inline constexpr gfx::Color yellow{255, 255, 0};
+inline constexpr gfx::Color red{255, 0, 0};
+
+}  // namespace vemra::text

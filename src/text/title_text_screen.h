@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "content/whole_text_file.h"
+#include "shell/screen.h"
+#include "text/arrow_repeat.h"
+#include "text/glyph_text_rows.h"
+#include "text/list_rows.h"
+#include "text/reactivation_watch.h"
+
+namespace vemra::text {
+
+// The title and text reading screen `frm18`: eight title rows drawn glyph by glyph on the right;
+// a click marks a title red and shows its text on the left, eight lines at a time in white over a
+// black shadow. Both lists scroll by line with auto-repeat. When its content files cannot be read,
+// the screen shows no titles and offers only its way back.
+class Tfrm18 : public shell::Screen {
+public:
+    explicit Tfrm18(shell::Screen& mainMenu);
+
+    void exitScreen() override;
+
+private:
+    void FormShow();
+    void markEntry(ui::Label& row);
+    void drawTitle(ui::Label& row, const std::string& title);
+    void drawRows();
+    // The activation steps after the corner animation; also run by the re-activation watch.
+    void resetListState() override;
+
+    ListRows titleRows_;
+    GlyphTextRows textRows_;
+    ArrowRepeat repeat_;
+    ReactivationWatch watch_;
+    ui::Timer& redrawAfterOpening_;
+    content::WholeTextFile textIndex_{"data2\\qem0016.dat", {}};
+    content::WholeTextFile texts_{"data2\\qem0017.dat", {}};
+};
+
+}  // namespace vemra::text
