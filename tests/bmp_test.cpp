@@ -104,9 +104,9 @@ TEST(Bmp, MalformedBitmapsAreRejected) {
         {"RLE literal cut short", [](DibSpec& s) { s.bits = 8, s.compression = 1, s.pixels = {0, 5, 1, 2}; }},
     };
     for (const auto& [what, breakIt] : breakages) {
-        DibSpec spec = valid;
-        breakIt(spec);
-        EXPECT_THROW(decodeDib(testing::dib(spec)), win::FormatError) << what;
+        DibSpec request = valid;
+        breakIt(request);
+        EXPECT_THROW(decodeDib(testing::dib(request)), win::FormatError) << what;
     }
     auto badHeaderSize = testing::dib(valid);
     badHeaderSize[0] = 13;

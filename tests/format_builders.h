@@ -37,9 +37,9 @@ struct DibSpec {
     std::vector<std::uint8_t> pixels;
     std::uint32_t colorsUsed = 0;
 };
-std::vector<std::uint8_t> dib(const DibSpec& spec);
+std::vector<std::uint8_t> dib(const DibSpec& request);
 // The DIB with a file header pointing at its pixels.
-std::vector<std::uint8_t> bmpFile(const DibSpec& spec);
+std::vector<std::uint8_t> bmpFile(const DibSpec& request);
 
 // A 32 x 32 (or other size) cursor image whose pixels are all `argb` (alpha from the top byte),
 // as a 32-bit DIB with an all-clear AND mask.
@@ -61,7 +61,7 @@ struct AniSpec {
     std::vector<std::uint32_t> rates;
     std::vector<std::uint32_t> sequence;
 };
-std::vector<std::uint8_t> aniFile(const AniSpec& spec);
+std::vector<std::uint8_t> aniFile(const AniSpec& request);
 
 // A 32-bit module with one resource section at file offset 0x200 (RVA 0x1000); its resource
 // directory starts with the root directory, then the type directories in order.

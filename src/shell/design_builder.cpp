@@ -17,14 +17,14 @@ using designs::ComponentDesign;
 using designs::Kind;
 
 gfx::FontSpec fontOf(const ComponentDesign& c) {
-    gfx::FontSpec spec;
-    if (!c.font) return spec;
-    spec.face = std::string(c.font->face);
-    spec.height = c.font->height;
-    spec.color = c.font->color;
-    spec.style = c.font->style;
-    spec.charset = c.font->charset;
-    return spec;
+    gfx::FontSpec request;
+    if (!c.font) return request;
+    request.face = std::string(c.font->face);
+    request.height = c.font->height;
+    request.color = c.font->color;
+    request.style = c.font->style;
+    request.charset = c.font->charset;
+    return request;
 }
 
 ui::Alignment alignmentOf(designs::Align a) {

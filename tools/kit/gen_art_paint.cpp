@@ -14,11 +14,11 @@ namespace {
 constexpr int smallestText = 7;
 
 std::shared_ptr<const gfx::Font> kitFont(int height, bool bold) {
-    gfx::FontSpec spec;
-    spec.face = "DejaVu Sans";
-    spec.height = height;
-    spec.style = bold ? gfx::styleBold : 0u;
-    return gfx::FontLibrary::shared().font(spec);
+    gfx::FontSpec request;
+    request.face = "DejaVu Sans";
+    request.height = height;
+    request.style = bold ? gfx::styleBold : 0u;
+    return gfx::FontLibrary::shared().font(request);
 }
 
 // A symbol as convex polygons in a square from -1 to 1, y downwards.

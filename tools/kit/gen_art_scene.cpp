@@ -37,17 +37,17 @@ std::optional<gfx::Point> freePlace(gfx::Size box, gfx::Rect client, const std::
 }
 
 // The window's name in large letters and the caption under it, where nothing else is.
-void paintTitle(gfx::Bitmap& bitmap, const SceneSpec& spec, const ArtScheme& scheme) {
+void paintTitle(gfx::Bitmap& bitmap, const SceneSpec& request, const ArtScheme& scheme) {
     for (const int height : {48, 38, 30, 22, 16}) {
         const int captionHeight = std::max(11, height * 2 / 5);
-        const gfx::Size name = textSize(spec.title, height, true);
-        const gfx::Size caption = textSize(spec.caption, captionHeight);
+        const gfx::Size name = textSize(request.title, height, true);
+        const gfx::Size caption = textSize(request.caption, captionHeight);
         const gfx::Size box{std::max(name.width, caption.width), name.height + caption.height};
-        const std::optional<gfx::Point> at = freePlace(box, spec.client, spec.obstacles);
+        const std::optional<gfx::Point> at = freePlace(box, request.client, request.obstacles);
         if (!at) continue;
-        const gfx::Point origin{at->x - spec.area.left, at->y - spec.area.top};
-        drawText(bitmap, {origin.x + (box.width - name.width) / 2, origin.y}, spec.title, height, scheme.title, true);
-        drawText(bitmap, {origin.x + (box.width - caption.width) / 2, origin.y + name.height}, spec.caption,
+        const gfx::Point origin{at->x - request.area.left, at->y - request.area.top};
+        drawText(bitmap, {origin.x + (box.width - name.width) / 2, origin.y}, request.title, height, scheme.title, true);
+        drawText(bitmap, {origin.x + (box.width - caption.width) / 2, origin.y + name.height}, request.caption,
                  captionHeight, scheme.title);
         return;
     }
@@ -77,16 +77,16 @@ void paintHotspot(gfx::Bitmap& bitmap, gfx::Rect r, gfx::Rect keepClear, const S
 
 }  // namespace
 
-gfx::Bitmap paintScene(const SceneSpec& spec, const ArtScheme& scheme, bool lit) {
-    gfx::Bitmap bitmap(spec.area.width, spec.area.height, scheme.ground);
+gfx::Bitmap paintScene(const SceneSpec& request, const ArtScheme& scheme, bool lit) {
+    gfx::Bitmap bitmap(request.area.width, request.area.height, scheme.ground);
     paintGrain(bitmap, bitmap.bounds(), scheme.texture, scheme.grain);
-    const auto local = [&](gfx::Rect r) { return r.translated(-spec.area.left, -spec.area.top); };
-    if (spec.windowGround) {
-        paintTitle(bitmap, spec, scheme);
+    const auto local = [&](gfx::Rect r) { return r.translated(-request.area.left, -request.area.top); };
+    if (request.windowGround) {
+        paintTitle(bitmap, request, scheme);
     } else {
-        frameRect(bitmap, local(spec.client), 2, scheme.frame);
+        frameRect(bitmap, local(request.client), 2, scheme.frame);
     }
-    for (const SceneElement& e : spec.elements) {
+    for (const SceneElement& e : request.elements) {
         const gfx::Rect r = local(e.component->rect);
         if (e.kind == ElementKind::calm) {
             bitmap.fill(r, scheme.calm);
@@ -96,9 +96,9 @@ gfx::Bitmap paintScene(const SceneSpec& spec, const ArtScheme& scheme, bool lit)
         }
     }
     // Hotspots last, so that lighting one changes nothing outside it.
-    for (const SceneElement& e : spec.elements)
+    for (const SceneElement& e : request.elements)
         if (e.kind == ElementKind::hotspot)
-            paintHotspot(bitmap, local(e.component->rect), local(spec.cornerAnimation), e, scheme, lit);
+            paintHotspot(bitmap, local(e.component->rect), local(request.cornerAnimation), e, scheme, lit);
     return bitmap;
 }
 

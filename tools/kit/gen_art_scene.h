@@ -21,6 +21,6 @@ struct SceneSpec {
 };
 
 // The scene with every hotspot at rest (lit = false) or lit. The two differ only inside hotspots.
-gfx::Bitmap paintScene(const SceneSpec& spec, const ArtScheme& scheme, bool lit);
+gfx::Bitmap paintScene(const SceneSpec& request, const ArtScheme& scheme, bool lit);
 
 }  // namespace vemra::kit

@@ -28,18 +28,18 @@ WindowArt::WindowArt(const designs::WindowDesign& design, const ArtScheme& schem
 const WindowArt::Scene& WindowArt::scene(std::string_view surface, const ComponentDesign* overlay) {
     const std::string key = overlay ? "overlay " + std::string(overlay->name) : "surface " + std::string(surface);
     if (const auto found = scenes_.find(key); found != scenes_.end()) return found->second;
-    SceneSpec spec;
-    spec.area = overlay ? overlay->rect : layout_.sceneArea(surface);
-    spec.client = overlay ? overlay->rect : layout_.surfaceRect(surface);
-    spec.windowGround = !overlay && surface.empty();
-    spec.elements = layout_.elements(surface, overlay);
-    if (spec.windowGround) {
-        spec.obstacles = layout_.obstacles(surface);
-        spec.cornerAnimation = layout_.cornerAnimation(surface);
-        spec.title = std::string(layout_.design().name);
-        spec.caption = caption_;
+    SceneSpec request;
+    request.area = overlay ? overlay->rect : layout_.sceneArea(surface);
+    request.client = overlay ? overlay->rect : layout_.surfaceRect(surface);
+    request.windowGround = !overlay && surface.empty();
+    request.elements = layout_.elements(surface, overlay);
+    if (request.windowGround) {
+        request.obstacles = layout_.obstacles(surface);
+        request.cornerAnimation = layout_.cornerAnimation(surface);
+        request.title = std::string(layout_.design().name);
+        request.caption = caption_;
     }
-    Scene painted{spec.area, paintScene(spec, scheme_, false), paintScene(spec, scheme_, true)};
+    Scene painted{request.area, paintScene(request, scheme_, false), paintScene(request, scheme_, true)};
     return scenes_.emplace(key, std::move(painted)).first->second;
 }
 

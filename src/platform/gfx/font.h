@@ -62,9 +62,9 @@ public:
     // Character heights available for a registered face (empty for unknown faces).
     std::vector<int> heightsOf(std::string_view face) const;
 
-    // The font for a spec: a registered face at the size whose character height matches, else the
+    // The font for a request: a registered face at the size whose character height matches, else the
     // nearest; any other face name gives the TrueType fallback at that pixel height.
-    std::shared_ptr<const Font> font(const FontSpec& spec);
+    std::shared_ptr<const Font> font(const FontSpec& request);
 
 private:
     struct Impl;

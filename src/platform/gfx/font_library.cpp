@@ -159,12 +159,12 @@ std::vector<int> FontLibrary::heightsOf(std::string_view face) const {
     return heights;
 }
 
-std::shared_ptr<const Font> FontLibrary::font(const FontSpec& spec) {
-    const unsigned style = spec.style & (styleBold | styleItalic | styleUnderline | styleStrikeOut);
-    auto key = std::make_tuple(folded(spec.face), spec.height, style);
+std::shared_ptr<const Font> FontLibrary::font(const FontSpec& request) {
+    const unsigned style = request.style & (styleBold | styleItalic | styleUnderline | styleStrikeOut);
+    auto key = std::make_tuple(folded(request.face), request.height, style);
     auto it = impl_->resolved.find(key);
     if (it == impl_->resolved.end())
-        it = impl_->resolved.emplace(key, impl_->resolve(std::get<0>(key), spec.height, style)).first;
+        it = impl_->resolved.emplace(key, impl_->resolve(std::get<0>(key), request.height, style)).first;
     return it->second;
 }
 

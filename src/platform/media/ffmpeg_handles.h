@@ -11,6 +11,9 @@ extern "C" {
 
 namespace vemra::media {
 
+// FFmpeg's microsecond time base; its own macro is a C compound literal, which C++ lacks.
+inline constexpr AVRational microseconds{1, AV_TIME_BASE};
+
 // Owners of the FFmpeg objects, each freed with its library's own function.
 struct FormatCloser {
     void operator()(AVFormatContext* p) const { avformat_close_input(&p); }

@@ -54,7 +54,7 @@ std::int64_t MediaFile::declaredLengthUs() const {
     std::int64_t longest = 0;
     for (const StreamDecoder* d : {sound_.get(), pictures_.get()})
         if (d && d->stream().duration > 0)
-            longest = std::max(longest, av_rescale_q(d->stream().duration, d->stream().time_base, AV_TIME_BASE_Q));
+            longest = std::max(longest, av_rescale_q(d->stream().duration, d->stream().time_base, microseconds));
     return longest;
 }
 
@@ -65,7 +65,7 @@ std::int64_t MediaFile::scannedLengthUs() {
         const AVPacket& p = *packet_;
         if (usesStream(p.stream_index) && p.pts != AV_NOPTS_VALUE) {
             const AVRational base = format_->streams[p.stream_index]->time_base;
-            end = std::max(end, av_rescale_q(p.pts + p.duration, base, AV_TIME_BASE_Q) - originUs_);
+            end = std::max(end, av_rescale_q(p.pts + p.duration, base, microseconds) - originUs_);
         }
         av_packet_unref(packet_.get());
     }

@@ -32,7 +32,7 @@ void StreamDecoder::reset() { avcodec_flush_buffers(codec_.get()); }
 
 std::optional<std::int64_t> StreamDecoder::startUs(const AVFrame& frame) const {
     if (frame.best_effort_timestamp == AV_NOPTS_VALUE) return std::nullopt;
-    return av_rescale_q(frame.best_effort_timestamp, stream_.time_base, AV_TIME_BASE_Q);
+    return av_rescale_q(frame.best_effort_timestamp, stream_.time_base, microseconds);
 }
 
 }  // namespace vemra::media

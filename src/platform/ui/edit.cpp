@@ -15,7 +15,7 @@ namespace vemra::ui {
 namespace {
 constexpr int borderWidth = 2;
 constexpr int margin = 1;  // between the border and the text
-std::shared_ptr<const gfx::Font> fontOf(const gfx::FontSpec& spec) { return gfx::FontLibrary::shared().font(spec); }
+std::shared_ptr<const gfx::Font> fontOf(const gfx::FontSpec& request) { return gfx::FontLibrary::shared().font(request); }
 }  // namespace
 
 Edit::Edit(Widget* parent, std::string name) : Widget(parent, std::move(name)) {}

@@ -203,8 +203,8 @@ void Window::paintFrame(gfx::Bitmap& display) const {
     display.fill({o.right() - 1, o.top, 1, o.height}, frameDark);
     const gfx::Rect bar{o.left + frameWidth, o.top + frameWidth, o.width - 2 * frameWidth, captionHeight - 1};
     display.fill(bar, captionColor);
-    gfx::FontSpec spec{.face = "MS Sans Serif", .height = 13, .color = gfx::colors::white, .style = gfx::styleBold};
-    const auto font = gfx::FontLibrary::shared().font(spec);
+    gfx::FontSpec request{.face = "MS Sans Serif", .height = 13, .color = gfx::colors::white, .style = gfx::styleBold};
+    const auto font = gfx::FontLibrary::shared().font(request);
     font->drawText(display, bar, bar.left + 3, bar.top + (bar.height - font->lineHeight()) / 2, caption,
                    gfx::colors::white);
     const gfx::Rect box = closeBoxRect();
