@@ -6,6 +6,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/label.h"
 #include "platform/ui/picture.h"
+#include "shell/screen.h"
 
 namespace vemra::app {
 
@@ -146,11 +147,9 @@ void ToolkitCheckScreen::lightHotspot(ui::Widget& hotspot) {
     if (litHotspot_.get() == &hotspot) return;
     if (auto* previous = static_cast<ui::Picture*>(litHotspot_.get())) previous->clear();
     litHotspot_ = &hotspot;
-    auto* lit = static_cast<ui::Picture*>(find("Image1"));
-    auto* spot = static_cast<ui::Picture*>(&hotspot);
-    const gfx::Rect source{spot->left() - lit->left(), spot->top() - lit->top(), spot->width(), spot->height()};
-    spot->canvas().copyRect({0, 0, spot->width(), spot->height()}, lit->canvas(), source);
-    spot->repaint();
+    auto& spot = static_cast<ui::Picture&>(hotspot);
+    shell::copyLitLook(spot, *static_cast<ui::Picture*>(find("Image1")));
+    spot.repaint();
 }
 
 void ToolkitCheckScreen::endHover() {

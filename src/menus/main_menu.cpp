@@ -106,9 +106,7 @@ void Tfrm1::setSwitchLook(std::string_view picture, std::uint8_t& lit) {
         return;
     }
     lit = 1;
-    auto& strip = get<ui::Picture>("Image6");
-    const gfx::Rect source{image.left() - strip.left(), image.top() - strip.top(), image.width(), image.height()};
-    image.canvas().copyRect({0, 0, image.width(), image.height()}, strip.canvas(), source);
+    shell::copyLitLook(image, get<ui::Picture>("Image6"));
     image.repaint();
 }
 

@@ -83,13 +83,9 @@ SectionMenu::SectionMenu(const SectionMenuTraits& traits, shell::Screen& opener)
     endHoverOn("m1");
     setExitCorner();
     if (menu_.fillsExitCornerFromLit) {
-        onShow = [this](ui::Widget&) {
-            auto& corner = get<ui::Picture>("m9");
-            auto& lit = get<ui::Picture>("Image1");
-            const gfx::Rect source{corner.left() - lit.left(), corner.top() - lit.top(), corner.width(), corner.height()};
-            corner.canvas().copyRect({0, 0, corner.width(), corner.height()}, lit.canvas(), source);
-            un4().currentScreen = this;
-            shell::CenterScreen();
+        onShow = [this, centre = onShow](ui::Widget& w) {
+            shell::copyLitLook(get<ui::Picture>("m9"), get<ui::Picture>("Image1"));
+            centre(w);
         };
     }
     describeScreen = [this](nlohmann::json& screen) {

@@ -37,12 +37,16 @@ void Screen::addHotspot(std::string_view hotspot, std::string_view lit) {
     spot.onMouseMove = [this, &spot, &litPicture](ui::Widget&, unsigned, int, int) { lightHotspot(spot, litPicture); };
 }
 
+void copyLitLook(ui::Picture& target, ui::Picture& lit) {
+    const gfx::Rect under{target.left() - lit.left(), target.top() - lit.top(), target.width(), target.height()};
+    target.canvas().copyRect({0, 0, target.width(), target.height()}, lit.canvas(), under);
+}
+
 void Screen::lightHotspot(ui::Picture& hotspot, ui::Picture& lit) {
     if (litHotspot.get() == &hotspot) return;
     if (ui::Picture* previous = litHotspot.get()) previous->clear();
     litHotspot = &hotspot;
-    const gfx::Rect source{hotspot.left() - lit.left(), hotspot.top() - lit.top(), hotspot.width(), hotspot.height()};
-    hotspot.canvas().copyRect({0, 0, hotspot.width(), hotspot.height()}, lit.canvas(), source);
+    copyLitLook(hotspot, lit);
     hotspot.repaint();
 }
 

@@ -11,6 +11,10 @@
 
 namespace vemra::shell {
 
+// Copies into `target` the part of the hidden picture `lit` that lies under it (the lit look of a
+// hotspot, a switch or an exit corner).
+void copyLitLook(ui::Picture& target, ui::Picture& lit);
+
 // What a screen states about itself beyond its design: its cover, corner animation and track.
 struct ScreenTraits {
     std::string_view cover = "Labm";          // the label transition effects draw on

@@ -100,9 +100,7 @@ void Tfrm19::choosePart(ui::Picture& button) {
     if (pressedButton_.get() != &button) {
         if (ui::Picture* previous = pressedButton_.get()) previous->clear();
         pressedButton_ = &button;
-        auto& lit = get<ui::Picture>("Image1");
-        const gfx::Rect under{button.left() - lit.left(), button.top() - lit.top(), button.width(), button.height()};
-        button.canvas().copyRect({0, 0, button.width(), button.height()}, lit.canvas(), under);
+        shell::copyLitLook(button, get<ui::Picture>("Image1"));
         button.repaint();
     }
     showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image2"));
