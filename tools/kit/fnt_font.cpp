@@ -1,6 +1,7 @@
 #include "kit/fnt_font.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 
@@ -44,6 +45,10 @@ std::vector<std::uint8_t> columns(const GlyphBitmap& glyph, int height) {
 
 }  // namespace
 
+int nominalPointSize(const BitmapFace& face) {
+    return int(std::lround(double(face.pixelHeight - face.internalLeading) * 72 / dotsPerInch));
+}
+
 std::vector<std::uint8_t> fntResource(const BitmapFace& face) {
     check(face);
     const std::size_t count = face.glyphs.size();
@@ -83,7 +88,7 @@ std::vector<std::uint8_t> fntResource(const BitmapFace& face) {
     out.u32(std::uint32_t(total));
     out.fixedText(face.copyright, 60);
     out.u16(0);  // raster font
-    out.u16(std::uint16_t((face.pixelHeight - face.internalLeading) * 72 / dotsPerInch));
+    out.u16(std::uint16_t(nominalPointSize(face)));
     out.u16(dotsPerInch);
     out.u16(dotsPerInch);
     out.u16(std::uint16_t(face.ascent));

@@ -22,7 +22,7 @@ struct BitmapFace {
     std::string copyright;
     int pixelHeight = 0;      // the character cell
     int ascent = 0;           // baseline from the top of the cell
-    int internalLeading = 0;  // room for marks above the em square, inside the cell
+    int internalLeading = 0;  // room for marks at the top of the cell; the rest is the character height
     int weight = 400;
     std::uint8_t charset = 0;
     std::uint8_t firstChar = 0;
@@ -30,6 +30,10 @@ struct BitmapFace {
     std::uint8_t breakChar = 32;
     std::vector<GlyphBitmap> glyphs;  // codes firstChar, firstChar + 1, …
 };
+
+// The nominal point size the FNT header and the module description give a face at 96 dots per inch,
+// rounded so that a reader (FreeType's y_ppem) gets back the character height.
+int nominalPointSize(const BitmapFace& face);
 
 // The FNT resource of a face: version 2 when its glyph offsets fit 16 bits, else version 3.
 // Identical glyphs share their bitmap. Throws std::invalid_argument for a face it cannot encode.

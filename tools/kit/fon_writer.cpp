@@ -32,7 +32,7 @@ std::vector<std::uint8_t> directoryEntry(const std::vector<std::uint8_t>& fnt, c
 std::string description(std::span<const BitmapFace> faces) {
     std::string text = "FONTRES 100,96,96 : " + faces.front().name;
     for (std::size_t i = 0; i < faces.size(); ++i)
-        text += (i ? "," : " ") + std::to_string((faces[i].pixelHeight - faces[i].internalLeading) * 72 / 96);
+        text += (i ? "," : " ") + std::to_string(nominalPointSize(faces[i]));
     return text.substr(0, 255);
 }
 

@@ -114,10 +114,13 @@ GlyphBitmap GlyphRasterizer::render(const Picture& picture, double emPixels, int
     return glyph;
 }
 
-BitmapFace GlyphRasterizer::face(int pixelHeight) const {
+BitmapFace GlyphRasterizer::face(int characterHeight) const {
     const FT_Face primary = sources_[0].get();
-    const double emPixels = double(pixelHeight) * primary->units_per_EM / double(top_ - bottom_);
-    const int ascent = std::min(pixelHeight, int(std::lround(double(top_) * emPixels / primary->units_per_EM)));
+    const double emPixels = double(characterHeight) * primary->units_per_EM / double(top_ - bottom_);
+    const int internalLeading = std::max(1, int(std::lround(characterHeight / 16.0)));
+    const int pixelHeight = characterHeight + internalLeading;
+    const int ascent =
+        internalLeading + std::min(characterHeight, int(std::lround(double(top_) * emPixels / primary->units_per_EM)));
     const int markBase = advance(markBase_, emPixels);
 
     BitmapFace face;
@@ -125,7 +128,7 @@ BitmapFace GlyphRasterizer::face(int pixelHeight) const {
     face.copyright = "Demo content, drawn from free fonts";
     face.pixelHeight = pixelHeight;
     face.ascent = ascent;
-    face.internalLeading = std::max(0, pixelHeight - int(std::lround(emPixels)));
+    face.internalLeading = internalLeading;
     face.weight = recipe_.weight;
     face.charset = 184;
     face.firstChar = 0;

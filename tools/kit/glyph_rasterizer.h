@@ -18,8 +18,10 @@ struct FaceRecipe {
     std::vector<std::filesystem::path> sources;  // tried in order for every picture
 };
 
-// Draws the code table's glyphs from outline fonts into monochrome bitmap faces. The em size is
-// chosen so that every glyph of the first source fits the cell; advances come from the fonts, so
+// Draws the code table's glyphs from outline fonts into monochrome bitmap faces. A face is made for
+// a character height: the outline em is chosen so that every glyph of the first source, marks
+// included, fits that height, and the cell adds an internal leading of about a sixteenth above it
+// (the header's room for accents, left empty); advances come from the fonts, so
 // that joined forms touch. Marks are centred over a letter of average width that starts at their
 // left edge, and codes without a letter show an empty box.
 class GlyphRasterizer {
@@ -27,7 +29,7 @@ public:
     // Throws std::runtime_error when a source cannot be opened or no source has a picture.
     explicit GlyphRasterizer(FaceRecipe recipe);
 
-    BitmapFace face(int pixelHeight) const;
+    BitmapFace face(int characterHeight) const;
 
 private:
     struct Picture {

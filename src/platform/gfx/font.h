@@ -14,10 +14,11 @@ namespace vemra::gfx {
 
 enum FontStyle : unsigned { styleBold = 1, styleItalic = 2, styleUnderline = 4, styleStrikeOut = 8 };
 
-// What a control or canvas asks for: a face name, a character height in pixels, a colour, a style.
+// What a control or canvas asks for: a face name, a character height in pixels (the font's height
+// without its internal leading; an em for scalable faces), a colour, a style.
 struct FontSpec {
     std::string face = "MS Sans Serif";
-    int height = 13;
+    int height = 11;  // 8-point MS Sans Serif, the dialog font of the title's platform
     Color color = colors::windowText;
     unsigned style = 0;
     int charset = 1;

@@ -11,6 +11,8 @@
 #include "platform/gfx/font_freetype.h"
 #include "platform/gfx/font_truetype.h"
 
+#include FT_WINFONTS_H
+
 namespace vemra::gfx {
 
 namespace {
@@ -24,7 +26,7 @@ std::string folded(std::string_view name) {
 
 struct RegisteredFace {
     std::string family;
-    int height = 0;  // character cell height of a bitmap face; 0 for a scalable one
+    int height = 0;  // character height of a bitmap face (cell without internal leading); 0 if scalable
     long index = 0;
     FacePtr face;
 };
@@ -44,6 +46,14 @@ std::filesystem::path identity(const std::filesystem::path& file) {
 bool nearer(int candidate, int best, int wanted) {
     const int dc = std::abs(candidate - wanted), db = std::abs(best - wanted);
     return dc < db || (dc == db && candidate < best);
+}
+
+// A raster font's character height, which a request's height names: the cell's pixel height less
+// its internal leading, read from the FNT header (FreeType's y_ppem for other bitmap formats).
+int characterHeight(FT_Face face) {
+    FT_WinFNT_HeaderRec header;
+    if (FT_Get_WinFNT_Header(face, &header) == 0) return int(header.pixel_height) - int(header.internal_leading);
+    return int((face->available_sizes[0].y_ppem + 32) >> 6);
 }
 
 }  // namespace
@@ -117,9 +127,10 @@ int FontLibrary::registerFile(const std::filesystem::path& file) {
         if (!face || !face->family_name) continue;
         if (FT_IS_SCALABLE(face.get())) {
             entry.faces.push_back({face->family_name, 0, i, std::move(face)});
-        } else if (face->num_fixed_sizes > 0 && face->available_sizes[0].height > 0) {
+        } else if (face->num_fixed_sizes > 0) {
             // A bitmap face is used at its first size: an FNT resource has exactly one.
-            entry.faces.push_back({face->family_name, face->available_sizes[0].height, i, std::move(face)});
+            if (const int height = characterHeight(face.get()); height > 0)
+                entry.faces.push_back({face->family_name, height, i, std::move(face)});
         }
     }
     if (entry.faces.empty()) return 0;
