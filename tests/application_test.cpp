@@ -211,5 +211,31 @@ TEST_F(ApplicationTest, ZOrderAndTheTwoKindsOfCanvas) {
     EXPECT_EQ(pixelAt(70, 70), gfx::colors::red);
 }
 
+// The invalid area is exactly what was invalidated: repainting two separate areas leaves what a
+// label drew between them, and the repaint happens after the handler that invalidated, in the
+// headless backend as in the window, not only when a screenshot is taken.
+TEST_F(ApplicationTest, SeparateInvalidAreasRepaintAloneAndAfterTheirHandler) {
+    auto& back = window.add<Picture>("back");
+    back.setBounds({0, 0, 300, 100});
+    back.canvas().fillRect({0, 0, 300, 100}, gfx::colors::red);
+    auto& label = window.add<Label>("text");
+    label.setTransparent(true);
+    label.setBounds({0, 0, 300, 100});
+    app.processMessages();
+    label.canvas().fillRect({0, 0, 300, 100}, gfx::colors::black);
+    auto& tick = window.addTimer("tick", 10);
+    tick.onTimer = [&](Timer& t) {
+        t.setEnabled(false);
+        back.invalidateRect({0, 0, 10, 10});
+        back.invalidateRect({200, 50, 10, 10});
+    };
+    wait(10);
+    const auto at = [&](int x, int y) { return gfx::Color::fromPixel(window.surface().pixel(x, y)); };
+    EXPECT_EQ(at(5, 5), gfx::colors::red);
+    EXPECT_EQ(at(205, 55), gfx::colors::red);
+    EXPECT_EQ(at(100, 30), gfx::colors::black);
+    EXPECT_EQ(at(5, 55), gfx::colors::black);
+}
+
 }  // namespace
 }  // namespace vemra::ui

@@ -217,17 +217,24 @@ bool Application::iterate(bool mayWait) {
         const InputEvent e = input_.front();
         input_.pop_front();
         dispatch(e);
+        paintPending();
         return true;
     }
-    if (fireDueTimer()) return true;
+    if (fireDueTimer()) {
+        paintPending();
+        return true;
+    }
     if (hover_ && hintText_.empty() && hover_->showHint && !hover_->hint.empty() &&
         nowUs() >= hoverSinceUs_ + hintDelayMs * 1000) {
         hintText_ = hover_->hint;
         hintPos_ = {mouse_.x, mouse_.y + 20};
         displayDirty_ = true;
     }
-    if (displayDirty_ && backend_.showsFrames()) presentNow();
-    if (driver_ && driver_->step()) return true;
+    if (displayDirty_) presentNow();
+    if (driver_ && driver_->step()) {
+        paintPending();
+        return true;
+    }
     if (!mayWait) return false;
     const std::int64_t deadline = nextDeadline();
     // On a virtual clock nothing outside can happen: the run ends with its script, or when no
@@ -454,8 +461,14 @@ void Application::drawHint(gfx::Bitmap& display) {
     font->drawText(display, box, box.left + 3, box.top + 2, hintText_, gfx::colors::windowText);
 }
 
+void Application::paintPending() {
+    // A copy: owner-drawn controls run handlers while they paint.
+    const std::vector<Window*> windows = windows_;
+    for (Window* w : windows) w->paintDirty();
+}
+
 void Application::presentNow() {
-    for (Window* w : windows_) w->paintDirty();
+    paintPending();
     if (backend_.showsFrames()) backend_.present(composeDisplay());
     displayDirty_ = false;
 }
@@ -464,7 +477,7 @@ void Application::pause(std::int64_t ns) {
     if (backend_.showsFrames())
         presentNow();
     else
-        for (Window* w : windows_) w->paintDirty();
+        paintPending();
     backend_.pause(ns);
 }
 

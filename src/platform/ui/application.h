@@ -93,6 +93,9 @@ public:
     void postInput(const InputEvent& e) { input_.push_back(e); }
     void setDriver(Driver* d) { driver_ = d; }
 
+    // Repaints what windows have invalidated, in both backends at the same points: after every
+    // dispatched event, timer tick and script command, so that a headless run shows what a window does.
+    void paintPending();
     // Paints what is due and shows the frame at once (the transition effects call it per strip).
     void presentNow();
     // A busy pause of the running handler: the frame is shown first, input waits.

@@ -61,7 +61,7 @@ void Window::setBounds(gfx::Rect r) {
     gfx::Bitmap resized(r.width, r.height, color);
     resized.copyFrom(surface_, surface_.bounds(), {0, 0});
     surface_ = std::move(resized);
-    dirty_ = {};
+    dirty_.clear();
     invalidateSurface(surface_.bounds());
 }
 
@@ -172,17 +172,19 @@ Timer* Window::timer(std::string_view name) {
 void Window::invalidateSurface(gfx::Rect r) {
     r = r.intersected(surface_.bounds());
     if (r.empty()) return;
-    dirty_ = dirty_.united(r);
+    dirty_.add(r);
     if (visible_) app().displayChanged();
 }
 
 void Window::paintDirty() {
     if (dirty_.empty()) return;
-    const gfx::Rect clip = dirty_;
-    dirty_ = {};
-    surface_.fill(clip, color);
-    paint(surface_, {0, 0}, clip);
-    paintChildren(surface_, {0, 0}, clip);
+    const gfx::Region invalid = std::move(dirty_);
+    dirty_.clear();
+    for (const gfx::Rect& clip : invalid.rects()) {
+        surface_.fill(clip, color);
+        paint(surface_, {0, 0}, clip);
+        paintChildren(surface_, {0, 0}, clip);
+    }
     surfaceChanged();
 }
 
@@ -203,7 +205,7 @@ void Window::paintFrame(gfx::Bitmap& display) const {
     display.fill({o.right() - 1, o.top, 1, o.height}, frameDark);
     const gfx::Rect bar{o.left + frameWidth, o.top + frameWidth, o.width - 2 * frameWidth, captionHeight - 1};
     display.fill(bar, captionColor);
-    gfx::FontSpec request{.face = "MS Sans Serif", .height = 13, .color = gfx::colors::white, .style = gfx::styleBold};
+    gfx::FontSpec request{.face = "MS Sans Serif", .height = 11, .color = gfx::colors::white, .style = gfx::styleBold};
     const auto font = gfx::FontLibrary::shared().font(request);
     font->drawText(display, bar, bar.left + 3, bar.top + (bar.height - font->lineHeight()) / 2, caption,
                    gfx::colors::white);

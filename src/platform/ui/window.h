@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/region.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/widget.h"
 
@@ -104,7 +105,7 @@ private:
     bool modal_ = false;
     gfx::Point position_;
     gfx::Bitmap surface_;
-    gfx::Rect dirty_;
+    gfx::Region dirty_;  // what needs repainting, exactly: two separate areas are not their union
     gfx::CanvasState canvasState_;
     Ref<Widget> focus_;
     std::vector<std::unique_ptr<Timer>> timers_;

@@ -1,0 +1,56 @@
+// A headless run shows exactly what the window shows: the same script over the menus and the
+// reading road, headless and with the SDL backend under Xvfb, gives identical screenshots.
+#include <gtest/gtest.h>
+
+#include "platform/gfx/png.h"
+#include "text_tree_support.h"
+
+using namespace vemra;
+using namespace vemra::testing;
+
+namespace {
+
+// Every shot is taken half way between two corner-animation ticks (100 ms apart, 200 ms on the
+// main menu, counted from the screen's activation at the end of the opening click), so that the
+// window's wall clock may lag a little without showing another frame.
+const char* const shots[] = {"main", "frm9", "frm23", "frm10", "article", "part", "frm18"};
+
+std::string parityScript(const TempDir& dir) {
+    const auto shot = [&](const char* name) { return "state\nshot " + (dir / (std::string(name) + ".png")).string() + "\n"; };
+    return "move 380 130\nwait 50\n" + shot("main") +
+           // A screen's first animation frame, drawn on the first tick after its activation.
+           "click 380 130\nwait 150\n" + shot("frm9") + "click 500 125\nwait 150\n" + shot("frm23") +
+           "click 530 185\nwait 150\n" + shot("frm10") + "click 500 155\nwait 650\n" + shot("article") +
+           "click 540 268\nwait 600\nclick 450 410\nwait 650\n" + shot("part") +
+           "key Escape\nwait 100\nkey Escape\nwait 100\nkey Escape\nwait 100\nkey Escape\nwait 150\n"
+           // The reader with entry 2 marked, its text three lines down, then the title list one
+           // down: the text rows drawn on the window survive the two separate repaints.
+           "click 460 70\nwait 650\nclick 510 203\nwait 600\n"
+           "click 375 433\nwait 600\nclick 375 433\nwait 600\nclick 375 433\nwait 600\n"
+           "click 615 384\nwait 650\n" +
+           shot("frm18") + "quit\n";
+}
+
+}  // namespace
+
+TEST(HeadlessWindowParity, MenusAndTheReadingRoadLookTheSameHeadlessAndInTheWindow) {
+    VirtualDisplay display;
+    if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
+    TempDir headlessDir, windowDir;
+    const auto headless = runOnTree(VEMRA_DEMO_TREE, parityScript(headlessDir));
+    const auto window = runOnTree(VEMRA_DEMO_TREE, parityScript(windowDir), display.env());
+    ASSERT_EQ(headless.exitCode, 0) << headless.errors;
+    ASSERT_EQ(window.exitCode, 0) << window.errors;
+    ASSERT_EQ(headless.states.size(), std::size(shots));
+    ASSERT_EQ(window.states.size(), std::size(shots));
+    for (std::size_t i = 0; i < std::size(shots); ++i) {
+        const std::string file = std::string(shots[i]) + ".png";
+        EXPECT_EQ(window.states[i]["active"], headless.states[i]["active"]) << file;
+        // A different frame number means the window's clock fell half a tick behind, not a paint fault.
+        ASSERT_EQ(window.states[i]["vars"]["animationFrame"], headless.states[i]["vars"]["animationFrame"]) << file;
+        const gfx::Bitmap a = gfx::readPng(headlessDir / file), b = gfx::readPng(windowDir / file);
+        EXPECT_EQ(differingArea(a, b), gfx::Rect{}) << file;
+    }
+    EXPECT_EQ(headless.states.back()["active"], "frm18");
+    EXPECT_EQ(headless.states.back()["screen"]["textTop"], 3);
+}
