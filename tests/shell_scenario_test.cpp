@@ -145,3 +145,14 @@ TEST(ShellScenario, TheExitRunsTheExitEffectAndEndsTheProgram) {
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_TRUE(run.states.empty());  // ended before the state command
 }
+
+TEST(ShellScenario, TheTraceNamesTheFileADeviceClosesWhenItOpensTheNext) {
+    TempDir windows;
+    const auto run = vemra::testing::runScript(
+        "wait 20\nclick 638 470\nwait 300\nclick 380 130\nwait 300\nquit\n",
+        "--headless --trace --content '" VEMRA_DEMO_TREE "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const auto closed = run.errors.find("media shared close data1\\01.dat\n");
+    ASSERT_NE(closed, std::string::npos) << run.errors;
+    EXPECT_LT(closed, run.errors.find("media shared open data1\\08.dat\n"));
+}

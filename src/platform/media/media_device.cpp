@@ -41,7 +41,7 @@ MediaDevice::~MediaDevice() { close(); }
 
 void MediaDevice::open() {
     close();
-    trace("open");
+    trace("open", fileName_);
     const std::optional<std::filesystem::path> path = resolve_(fileName_);
     if (!path) throw MediaError("cannot open \"" + fileName_ + "\": no such file");
     ui::Backend& backend = ui::app().backend();
@@ -51,6 +51,7 @@ void MediaDevice::open() {
     } catch (const MediaError& e) {
         throw MediaError("cannot open \"" + fileName_ + "\": " + e.what());
     }
+    openFile_ = fileName_;
     mode_ = Mode::stopped;
 }
 
@@ -65,7 +66,7 @@ void MediaDevice::play() {
     const bool atEnd = playback_->positionMs() >= length;
     playback_->setRunning(!atEnd);
     mode_ = atEnd ? Mode::stopped : Mode::playing;
-    if (!atEnd) trace("play");
+    if (!atEnd) trace("play", openFile_);
     updatePictureTimer();
 }
 
@@ -75,18 +76,18 @@ void MediaDevice::pause() {
     if (mode_ == Mode::playing) {
         playback_->setRunning(false);
         mode_ = Mode::paused;
-        trace("pause");
+        trace("pause", openFile_);
     } else if (mode_ == Mode::paused) {
         playback_->setRunning(true);
         mode_ = Mode::playing;
-        trace("play");
+        trace("play", openFile_);
     }
     updatePictureTimer();
 }
 
 void MediaDevice::seek(std::int32_t ms) {
     if (!playback_) return;
-    trace("seek");
+    trace("seek", openFile_);
     playback_->setRunning(false);
     playback_->moveTo(std::clamp(ms, 0, playback_->lengthMs()));
     mode_ = Mode::stopped;
@@ -95,7 +96,7 @@ void MediaDevice::seek(std::int32_t ms) {
 
 void MediaDevice::close() {
     if (!playback_) return;
-    trace("close");
+    trace("close", openFile_);
     playback_.reset();  // detaches from the output and joins the decoding thread
     mode_ = Mode::notReady;
     from_.reset();
@@ -157,8 +158,8 @@ nlohmann::json MediaDevice::describe() const {
             {"autoRewind", autoRewind_}};
 }
 
-void MediaDevice::trace(std::string_view what) const {
-    ui::trace("media " + name_ + " " + std::string(what), fileName_);
+void MediaDevice::trace(std::string_view what, const std::string& file) const {
+    ui::trace("media " + name_ + " " + std::string(what), file);
 }
 
 }  // namespace vemra::media

@@ -85,11 +85,13 @@ private:
     void showDuePicture();
     void updatePictureTimer();
     void clearDisplay();
-    void trace(std::string_view what) const;
+    // A trace line naming the file the operation acts on (the open one, once opened).
+    void trace(std::string_view what, const std::string& file) const;
 
     std::string name_;
     PathResolver resolve_;
     std::string fileName_;
+    std::string openFile_;  // the file name the device opened; fileName_ may have changed since
     std::unique_ptr<Playback> playback_;
     Mode mode_ = Mode::notReady;
     std::optional<std::int32_t> from_;
