@@ -119,8 +119,7 @@ BitmapFace GlyphRasterizer::face(int characterHeight) const {
     const double emPixels = double(characterHeight) * primary->units_per_EM / double(top_ - bottom_);
     const int internalLeading = std::max(1, int(std::lround(characterHeight / 16.0)));
     const int pixelHeight = characterHeight + internalLeading;
-    const int ascent =
-        internalLeading + std::min(characterHeight, int(std::lround(double(top_) * emPixels / primary->units_per_EM)));
+    const int ascent = std::min(characterHeight, int(std::lround(double(top_) * emPixels / primary->units_per_EM)));
     const int markBase = advance(markBase_, emPixels);
 
     BitmapFace face;

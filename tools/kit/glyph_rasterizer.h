@@ -20,8 +20,9 @@ struct FaceRecipe {
 
 // Draws the code table's glyphs from outline fonts into monochrome bitmap faces. A face is made for
 // a character height: the outline em is chosen so that every glyph of the first source, marks
-// included, fits that height, and the cell adds an internal leading of about a sixteenth above it
-// (the header's room for accents, left empty); advances come from the fonts, so
+// included, fits the top rows of that height, and the cell is taller by the internal leading the
+// header declares (about a sixteenth), left empty below the ink, so that lines set at the character
+// height's pitch never cut into each other; advances come from the fonts, so
 // that joined forms touch. Marks are centred over a letter of average width that starts at their
 // left edge, and codes without a letter show an empty box.
 class GlyphRasterizer {
