@@ -32,12 +32,13 @@ std::string withCrLf(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ScriptRun runOnTree(const fs::path& tree, const std::string& script, const std::string& displayEnv) {
+ScriptRun runOnTree(const fs::path& tree, const std::string& script, const std::string& displayEnv,
+                    const std::string& extraArgs) {
     if (!fs::exists(fs::path(VEMRA_DEMO_TREE) / "read01.fon"))
         ADD_FAILURE() << "no demo tree at " << VEMRA_DEMO_TREE << " (./test builds it)";
     TempDir windows;
     return runScript("wait 20\nclick 638 470\nwait 50\n" + script,
-                     (displayEnv.empty() ? "--headless" : "") + std::string(" --content '") + tree.string() + "'",
+                     (displayEnv.empty() ? "--headless " : "") + extraArgs + " --content '" + tree.string() + "'",
                      displayEnv + "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
 }
 

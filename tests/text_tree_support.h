@@ -18,8 +18,9 @@
 namespace vemra::testing {
 
 // Runs the title on a content tree with the intro skipped: headless, or with its window on the
-// display that `displayEnv` names (VirtualDisplay::env()).
-ScriptRun runOnTree(const std::filesystem::path& tree, const std::string& script, const std::string& displayEnv = "");
+// display that `displayEnv` names (VirtualDisplay::env()), with `extraArgs` on the command line.
+ScriptRun runOnTree(const std::filesystem::path& tree, const std::string& script, const std::string& displayEnv = "",
+                    const std::string& extraArgs = "");
 
 // `count` lines of `length` glyph codes that all draw ink, different for each seed.
 std::string glyphLine(int length, int seed);

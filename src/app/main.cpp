@@ -6,6 +6,7 @@
 #include "app/options.h"
 #include "app/toolkit_check.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/headless/virtual_clock_window.h"
 #include "platform/script/script.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/ui/application.h"
@@ -22,7 +23,9 @@ std::unique_ptr<ui::Backend> makeBackend(const app::Options& o) {
     sdlOptions.display = o.display;
     sdlOptions.scale = o.scale;
     sdlOptions.fullscreen = o.fullscreen;
-    return sdl::createSdlBackend(sdlOptions);
+    auto window = sdl::createSdlBackend(sdlOptions);
+    if (o.virtualTime) return std::make_unique<headless::VirtualClockWindow>(std::move(window));
+    return window;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace vemra::app {
 
 const char* const usage =
     "usage: vemra [--content DIR] [--scale N] [--fullscreen] [--display WxH]\n"
-    "             [--headless] [--script FILE] [--trace] [--toolkit-check]\n";
+    "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n";
 
 namespace {
 bool toInt(std::string_view s, int& out) {
@@ -28,6 +28,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.fullscreen = true;
         } else if (arg == "--headless") {
             o.headless = true;
+        } else if (arg == "--virtual-time") {
+            o.virtualTime = true;
         } else if (arg == "--trace") {
             o.trace = true;
         } else if (arg == "--toolkit-check") {

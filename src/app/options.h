@@ -13,6 +13,7 @@ struct Options {
     bool fullscreen = false;
     gfx::Size display{640, 480};
     bool headless = false;
+    bool virtualTime = false;  // a window whose clock only the script moves
     std::string scriptFile;
     bool trace = false;
     bool toolkitCheck = false;
