@@ -101,6 +101,34 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerShowsTheErrorBoxAndSkipsTheRest) {
     EXPECT_EQ(app.activeWindow(), &window);  // the program goes on
 }
 
+// A timer that fails waits until its error box is closed, and no failure, however repeated, opens
+// a box inside another: a second handler failing while the box is up is not shown.
+TEST_F(ApplicationTest, AFailingTimerWaitsForItsErrorBoxAndBoxesNeverNest) {
+    int calls = 0;
+    window.addTimer("failing", 10).onTimer = [&](Timer& self) {
+        if (++calls == 2) self.setEnabled(false);
+        throw std::runtime_error("damaged");
+    };
+    window.addTimer("another", 30).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        throw std::runtime_error("also damaged");
+    };
+    std::vector<std::string> seen;  // at each inspection: the open boxes' texts and the calls so far
+    window.addTimer("inspect", 100).onTimer = [&](Timer& self) {
+        std::string boxes;
+        for (Window* w : app.windows())
+            if (auto* box = dynamic_cast<MessageBox*>(w)) {
+                boxes += box->text() + ";";
+                box->modalResult = 1;
+            }
+        seen.push_back(boxes + " after " + std::to_string(calls));
+        if (seen.size() == 2) self.setEnabled(false);
+    };
+    wait(250);
+    EXPECT_EQ(seen, (std::vector<std::string>{"damaged; after 1", "damaged; after 2"}));
+    EXPECT_EQ(app.activeWindow(), &window);
+}
+
 TEST_F(ApplicationTest, OnlyTheModalWindowGetsInputAndShowModalReturnsWhenItCloses) {
     auto& under = window.add<Picture>("under");
     under.setBounds({0, 0, 320, 240});

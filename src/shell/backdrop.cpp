@@ -1,8 +1,9 @@
 #include "shell/backdrop.h"
 
-#include <filesystem>
+#include <optional>
 #include <random>
 
+#include "content/content_error.h"
 #include "content/cursors.h"
 #include "content/paths.h"
 #include "content/pictures.h"
@@ -72,8 +73,7 @@ void Backdrop::FormCreate() {
     for (int k = 1; k <= rotatingEffectCount; ++k)
         effectRotation_[std::size_t(k - 1)] = &component<ui::Label>(*this, "Label" + std::to_string(k));
     un4().windowsDir = windowsDirectory();
-    std::error_code ec;
-    std::filesystem::remove(un4().windowsDir + "~~~.mpg", ec);
+    removeScratchFile(un4().windowsDir, "~~~.mpg");
     if (auto cursor = content::loadCursor("data1\\data2.cur"))
         ui::app().setCursor(listCursor, std::make_shared<ui::CursorShape>(std::move(*cursor)));
     caption.clear();
@@ -110,18 +110,26 @@ void Backdrop::ExitEffect() {
 void Backdrop::LoadAnimation() {
     Un4& s = un4();
     const char* modulePath = s.secondaryBranchOpen == 1 ? "data3\\qem008.dat" : "data3\\qem001.dat";
-    const auto module = content::openModule(modulePath);
     const int count = std::min<int>(s.animationFrameCount, int(s.animationFrames.size()));
-    for (int i = 1; i <= count; ++i) {
-        const std::string name = ("a" + std::to_string(s.animationSet) + "0" + std::to_string(i)).substr(0, 10);
-        s.animationFrame = i;
-        auto& frame = s.animationFrames[std::size_t(i - 1)];
-        frame = module ? module->bitmap(name) : std::nullopt;
+    std::optional<std::string> damage;
+    try {
+        const auto module = content::openModule(modulePath);
+        for (int i = 1; i <= count; ++i) {
+            const std::string name = ("a" + std::to_string(s.animationSet) + "0" + std::to_string(i)).substr(0, 10);
+            s.animationFrame = i;
+            auto& frame = s.animationFrames[std::size_t(i - 1)];
+            frame = module ? module->bitmap(name) : std::nullopt;
+        }
+    } catch (const std::exception& e) {
+        for (auto& frame : s.animationFrames) frame.reset();
+        s.animationFrame = count;
+        damage = e.what();
     }
     if (ui::Label* target = s.animationTarget.get()) {
         const auto& first = s.animationFrames[0];
         target->setBounds({0, 0, first ? first->width() : 0, first ? first->height() : 0});
     }
+    if (damage && damagedModulesTold_.insert(modulePath).second) throw content::ContentError(*damage);
 }
 
 void Backdrop::AnimationTick() {

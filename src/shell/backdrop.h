@@ -2,6 +2,8 @@
 
 #include <array>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "platform/media/media_device.h"
 #include "platform/ui/label.h"
@@ -25,6 +27,8 @@ public:
 
     void RunNextEffect();
     void ExitEffect();
+    // Loads the frames of the current animation set. A module that cannot be read gives empty
+    // frames, as a missing one does; its fault is reported once a run, never at every activation.
     void LoadAnimation();
     void AnimationTick();
 
@@ -36,6 +40,7 @@ private:
     ui::Timer* timer7_ = nullptr;
     int nextEffect_ = 0;
     std::array<ui::Label*, 8> effectRotation_{};
+    std::set<std::string> damagedModulesTold_;
 };
 
 // The live backdrop (the class variable `Frm17`); a programming error when there is none.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/gfx/font.h"
@@ -63,19 +64,37 @@ void Application::processMessages() {
     }
 }
 
-void Application::handle(const std::function<void()>& handler) {
+namespace {
+
+// Runs a handler; the text of what it threw, if it failed.
+std::optional<std::string> failureOf(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        showErrorBox(e.what());
+        return std::string(e.what());
     } catch (...) {
-        showErrorBox("unknown error");
+        return std::string("unknown error");
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Application::handle(const std::function<void()>& handler) {
+    if (auto failure = failureOf(handler)) showErrorBox(*failure);
 }
 
 void Application::showErrorBox(const std::string& text) {
+    // One error box at a time: a handler that fails again while the box is up (a timer, or the
+    // activation that closing the box brings about) would otherwise nest boxes without end.
+    if (errorBoxOpen_) {
+        trace("error box suppressed", text);
+        return;
+    }
     trace("error box", text);
+    errorBoxOpen_ = true;
     messageBox(nullptr, programName, text);
+    errorBoxOpen_ = false;
 }
 
 void Application::messageBox(Window* owner, const std::string& caption, const std::string& text) {
@@ -268,7 +287,13 @@ bool Application::fireDueTimer() {
         if (!next || due < next->dueUs() || (due == next->dueUs() && t->sequence() < next->sequence())) next = t;
     }
     if (!next) return false;
-    handle([&] { next->fire(now); });
+    const Ref<Timer> fired(next);
+    if (auto failure = failureOf([&] { next->fire(now); })) {
+        // A timer whose handler failed waits until its error box is closed.
+        if (fired) fired->setHeld(true);
+        showErrorBox(*failure);
+        if (Timer* t = fired.get()) t->setHeld(false);
+    }
     return true;
 }
 

@@ -155,6 +155,7 @@ private:
     bool programActive_ = true;
     bool displayDirty_ = true;
     bool releasePending_ = false;
+    bool errorBoxOpen_ = false;
     gfx::Bitmap display_;
 };
 

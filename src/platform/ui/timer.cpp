@@ -34,6 +34,12 @@ void Timer::setEnabled(bool e) {
     restart();
 }
 
+void Timer::setHeld(bool h) {
+    if (h == held_) return;
+    held_ = h;
+    if (!held_) restart();
+}
+
 void Timer::fire(std::int64_t nowUs) {
     dueUs_ = nowUs + std::int64_t(intervalMs_) * 1000;
     if (onTimer) onTimer(*this);

@@ -28,7 +28,9 @@ public:
     std::function<void(Timer& sender)> onTimer;
 
     // Used by the application: the clock time (µs) of the next firing, or -1 when it never fires.
-    std::int64_t dueUs() const { return active() ? dueUs_ : -1; }
+    std::int64_t dueUs() const { return active() && !held_ ? dueUs_ : -1; }
+    // A held timer does not fire; released, it starts a new period.
+    void setHeld(bool h);
     std::uint64_t sequence() const { return sequence_; }
     void fire(std::int64_t nowUs);
 
@@ -39,6 +41,7 @@ private:
     std::string name_;
     int intervalMs_;
     bool enabled_;
+    bool held_ = false;
     std::int64_t dueUs_ = 0;
     std::uint64_t sequence_;
     Lifetime lifetime_;
