@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "content/content_error.h"
 #include "content/paths.h"
+#include "content/pictures.h"
 #include "content/text_readers.h"
 #include "content/whole_text_file.h"
 #include "scenario_support.h"
@@ -47,10 +50,19 @@ TEST_F(ContentReadersTest, LinesEndAtCrLfLoneCrAndLoneLf) {
     EXPECT_THAT(loadLines("data2\\c.dat"), ElementsAre("x"));
 }
 
-TEST_F(ContentReadersTest, MissingTextFileIsAnErrorNamingIt) {
-    EXPECT_THAT(errorOf([] { loadLines("data2\\qem0099.dat"); }), HasSubstr("data2\\qem0099.dat"));
+// Every reader names the file by its content path and says the true reason.
+TEST_F(ContentReadersTest, UnreadableFilesAreErrorsNamingTheContentPathAndTheReason) {
+    EXPECT_EQ(errorOf([] { loadLines("data2\\qem0099.dat"); }), "cannot open data2\\qem0099.dat: no such file");
     EXPECT_THAT(errorOf([] { WholeTextFile::load("data2\\qem0098.dat"); }), HasSubstr("data2\\qem0098.dat"));
-    EXPECT_THAT(errorOf([] { loadLines("data2"); }), HasSubstr("cannot open data2"));
+    EXPECT_EQ(errorOf([] { loadLines("data2"); }), "cannot open data2: is a directory");
+    std::filesystem::create_directory(dir / "data2" / "qem0001.dat");
+    EXPECT_EQ(errorOf([] { openModule("DATA2\\qem0001.dat"); }), "cannot open DATA2\\qem0001.dat: is a directory");
+    EXPECT_EQ(errorOf([] { loadBitmapFile("data2\\qem0001.dat"); }), "cannot open data2\\qem0001.dat: is a directory");
+    ASSERT_EQ(::mkfifo((dir / "data2" / "pipe.dat").c_str(), 0600), 0);
+    EXPECT_EQ(errorOf([] { loadLines("data2\\pipe.dat"); }), "cannot open data2\\pipe.dat: is not a regular file");
+    write("data2/module.dat", "MZ, and nothing of a module after it");
+    EXPECT_THAT(errorOf([] { openModule("data2\\module.dat"); }), HasSubstr("data2\\module.dat"));
+    EXPECT_THAT(errorOf([] { openModule("data2\\module.dat"); }), ::testing::Not(HasSubstr(dir.path().string())));
 }
 
 TEST_F(ContentReadersTest, WholeTextEndsEveryLineWithCrLf) {

@@ -71,3 +71,58 @@ TEST(Startup, DeletesTheStaleScratchFileAndUnregistersTheFontsAfterTheLastWindow
     EXPECT_GT(fontsGone, lastWindow);
     EXPECT_NE(run.errors.find("fonts registered read01.fon read02.fon Serife.fon"), std::string::npos);
 }
+
+// When the private directory cannot be made, a fresh directory of this user's alone serves: links
+// planted in the shared temp directory at the names the program uses are neither followed nor removed.
+TEST(Startup, FallsBackToAPrivateDirectoryAndLeavesLinksInTheTempDirectoryAlone) {
+    TempDir temp, victim;
+    std::ofstream(victim / "precious") << "keep me";
+    for (const char* name : {"system.ini", "~~~.mpg", ".system.ini.tmp"})
+        fs::create_symlink(victim / "precious", temp / name);
+    std::ofstream(temp / "not-a-directory") << "a file where the Windows directory should be";
+    const auto run = vemra::testing::runScript(
+        "wait 20\nclick 638 470\nwait 300\nquit\n", "--headless --content '" VEMRA_DEMO_TREE "'",
+        "TMPDIR='" + temp.path().string() + "' VEMRA_WINDOWS_DIR='" + (temp / "not-a-directory").string() + "' ");
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(fileText(victim / "precious"), "keep me");
+    for (const char* name : {"system.ini", "~~~.mpg", ".system.ini.tmp"}) EXPECT_TRUE(fs::is_symlink(temp / name)) << name;
+    int privateDirs = 0;
+    for (const auto& entry : fs::directory_iterator(temp.path())) {
+        if (entry.is_symlink() || !entry.is_directory()) continue;
+        ++privateDirs;
+        EXPECT_EQ(fs::status(entry.path()).permissions() & fs::perms::all, fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_regular_file(entry.path() / "system.ini"));
+    }
+    EXPECT_EQ(privateDirs, 1);
+}
+
+// A profile the user made read-only, or a directory in its place, is left as it is without a word;
+// so is a directory in place of the list cursor, which only leaves that cursor unset.
+TEST(Startup, ReadOnlyOrUnreadableFilesAreLeftAloneSilently) {
+    TempDir windows;
+    const std::string readOnly = "[drivers32]\r\nmsacm.l3codec=elsewhere\r\n";
+    std::ofstream(windows / "system.ini", std::ios::binary) << readOnly;
+    fs::permissions(windows / "system.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    vemra::shell::codecCheck(windows.path().string() + "/");
+    EXPECT_EQ(fileText(windows / "system.ini"), readOnly);
+    EXPECT_EQ(fs::status(windows / "system.ini").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    TempDir content, windows2;
+    for (const auto& entry : fs::directory_iterator(VEMRA_DEMO_TREE))
+        if (entry.path().filename() != "data1") fs::create_symlink(entry.path(), content / entry.path().filename().string());
+    fs::create_directory(content / "data1");
+    for (const auto& entry : fs::directory_iterator(fs::path(VEMRA_DEMO_TREE) / "data1"))
+        if (entry.path().filename() != "data2.cur")
+            fs::create_symlink(entry.path(), content / "data1" / entry.path().filename().string());
+    fs::create_directory(content / "data1" / "data2.cur");
+    fs::create_directory(windows2 / "system.ini");
+    const auto run = vemra::testing::runScript(
+        "wait 20\nclick 638 470\nwait 300\nstate\nquit\n", "--headless --content '" + content.path().string() + "'",
+        "VEMRA_WINDOWS_DIR='" + windows2.path().string() + "' ");
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 1u);
+    EXPECT_TRUE(run.states[0]["messageBoxes"].empty()) << run.states[0]["messageBoxes"];
+    EXPECT_EQ(run.states[0]["active"], "frm1");
+    EXPECT_TRUE(fs::is_directory(windows2 / "system.ini"));
+}

@@ -1,9 +1,9 @@
 #include "content/pictures.h"
 
 #include "content/content_error.h"
+#include "content/content_file.h"
 #include "content/paths.h"
 #include "platform/gfx/bmp.h"
-#include "platform/win/binary_file.h"
 #include "platform/win/binary_reader.h"
 
 namespace vemra::content {
@@ -22,17 +22,14 @@ auto asContentError(Read&& read) {
 }  // namespace
 
 gfx::Bitmap loadBitmapFile(std::string_view contentPath) {
-    const auto file = resolve(contentPath);
-    if (!file) throw ContentError("cannot open " + std::string(contentPath) + ": no such file");
-    return asContentError([&] {
-        return win::withContext(std::string(contentPath), [&] { return gfx::decodeBmp(win::readBinaryFile(*file)); });
-    });
+    const std::vector<std::uint8_t> bytes = readContentFile(contentPath);
+    return asContentError([&] { return win::withContext(std::string(contentPath), [&] { return gfx::decodeBmp(bytes); }); });
 }
 
 std::optional<win::PeModule> openModule(std::string_view contentPath) {
-    const auto file = resolve(contentPath);
-    if (!file) return std::nullopt;
-    return asContentError([&] { return win::PeModule::fromBytes(win::readBinaryFile(*file), std::string(contentPath)); });
+    if (!resolve(contentPath)) return std::nullopt;
+    std::vector<std::uint8_t> bytes = readContentFile(contentPath);
+    return asContentError([&] { return win::PeModule::fromBytes(std::move(bytes), std::string(contentPath)); });
 }
 
 gfx::Bitmap loadModuleBitmap(std::string_view modulePath, std::string_view name) {

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "content/content_error.h"
+#include "content/content_file.h"
 #include "content/paths.h"
 #include "platform/win/binary_file.h"
 #include "platform/win/text_lines.h"
@@ -37,16 +38,7 @@ std::string quoted(std::string_view bytes) {
 }  // namespace
 
 std::vector<std::string> loadLines(std::string_view contentPath) {
-    const auto file = resolve(contentPath);
-    std::error_code error;
-    if (!file || !std::filesystem::is_regular_file(*file, error))
-        throw ContentError("cannot open " + std::string(contentPath) + ": no such file");
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = win::readBinaryFile(*file);
-    } catch (const std::exception&) {
-        throw ContentError("cannot read " + std::string(contentPath));
-    }
+    const std::vector<std::uint8_t> bytes = readContentFile(contentPath);
     std::vector<std::string> lines;
     for (const auto& line : win::splitLines({reinterpret_cast<const char*>(bytes.data()), bytes.size()}))
         lines.emplace_back(line.text);

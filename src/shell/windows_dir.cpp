@@ -1,6 +1,12 @@
 #include "shell/windows_dir.h"
 
+#include <stdlib.h>
+
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <stdexcept>
 #include <filesystem>
 #include <system_error>
 
@@ -35,13 +41,33 @@ fs::path systemIni(const std::string& windowsDir) {
     return fs::path(windowsDir) / "system.ini";
 }
 
+// A fresh directory of this user's alone (mode 0700) under the system's temp directory: the shared
+// temp directory itself is never used, where another user could plant links at the names we write.
+fs::path privateTemporaryDirectory() {
+    std::error_code ec;
+    fs::path base = fs::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string pattern = (base / "vemra-windows-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a directory for the program's files in " + base.string() + ": " +
+                                 std::strerror(errno));
+    return pattern;
+}
+
 }  // namespace
 
 std::string windowsDirectory() {
     std::error_code ec;
     const fs::path dir = preferredDirectory();
     if (!dir.empty() && (fs::create_directories(dir, ec), fs::is_directory(dir, ec))) return withSeparator(dir.string());
-    return withSeparator(fs::temp_directory_path(ec).string());
+    return withSeparator(privateTemporaryDirectory().string());
+}
+
+void removeScratchFile(const std::string& windowsDir, const std::string& name) {
+    const fs::path file = fs::path(windowsDir) / name;
+    std::error_code ec;
+    // Only a file of its own kind goes: a link standing at the name is neither followed nor removed.
+    if (fs::symlink_status(file, ec).type() == fs::file_type::regular) fs::remove(file, ec);
 }
 
 void codecCheck(const std::string& windowsDir) {

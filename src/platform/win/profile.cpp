@@ -6,12 +6,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/win/binary_file.h"
+#include "platform/win/binary_reader.h"
 #include "platform/win/text_lines.h"
 
 namespace vemra::win {
@@ -71,25 +71,31 @@ Location locate(const std::vector<TextLine>& lines, std::string_view section, st
     return at;
 }
 
+// The file's text; nothing when it does not exist, an error when it exists but cannot be read (a
+// directory, no permission), so that a write never replaces a file it could not read.
 std::optional<std::string> readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0 && errno == ENOENT) return std::nullopt;
+    const std::vector<std::uint8_t> bytes = readBinaryFile(file);
+    return std::string(bytes.begin(), bytes.end());
 }
 
-[[noreturn]] void failWrite(const std::filesystem::path& file) {
-    throw std::runtime_error("cannot write " + file.string() + ": " + std::strerror(errno));
+[[noreturn]] void failWrite(const std::filesystem::path& file, const char* why) {
+    throw std::runtime_error("cannot write " + file.string() + ": " + why);
 }
 
-// Writes the text to a temporary file beside `file`, flushes it to the disk and renames it over
-// `file`, keeping the old file's permissions.
+// Writes the text to a new temporary file beside `file` (created exclusively, so no link standing
+// there is followed), flushes it to the disk and renames it over `file`, keeping the old file's
+// permissions. A file the user made read-only is left as it is.
 void replaceFile(const std::filesystem::path& file, const std::string& text) {
     struct stat old {};
-    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const std::filesystem::path temporary =
-        file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()) + ".tmp");
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) failWrite(file);
+    const bool exists = ::lstat(file.c_str(), &old) == 0;
+    // Judged by the mode bits, not by access(): the owner's choice holds even for a superuser.
+    if (exists && S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0) failWrite(file, "the file is read-only");
+    const mode_t mode = exists && S_ISREG(old.st_mode) ? (old.st_mode & 07777) : 0644;
+    std::string temporary = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) failWrite(file, std::strerror(errno));
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -97,14 +103,13 @@ void replaceFile(const std::filesystem::path& file, const std::string& text) {
         if (n <= 0) break;
         done += std::size_t(n);
     }
-    bool ok = done == text.size() && ::fsync(fd) == 0;
+    bool ok = done == text.size() && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok) ok = ::rename(temporary.c_str(), file.c_str()) == 0;
     if (!ok) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        errno = error;
-        failWrite(file);
+        failWrite(file, std::strerror(error));
     }
 }
 
@@ -117,7 +122,11 @@ void checkStorable(std::string_view what, std::string_view text, std::string_vie
 
 std::string readProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                               std::string_view fallback) {
-    const auto text = readFile(file);
+    std::optional<std::string> text;
+    try {
+        text = readFile(file);
+    } catch (const FormatError&) {
+    }
     if (!text) return std::string(fallback);
     const auto lines = splitLines(*text);
     const Location at = locate(lines, section, key);
@@ -137,7 +146,12 @@ void writeProfileString(const std::filesystem::path& file, std::string_view sect
     if (trim(section).empty() || trim(key).empty() || trim(key).front() == ';' || trim(key).front() == '[')
         throw std::invalid_argument("a profile entry needs a section and a key name");
 
-    const std::string old = readFile(file).value_or("");
+    std::string old;
+    try {
+        old = readFile(file).value_or("");
+    } catch (const FormatError& e) {
+        throw std::runtime_error(e.what());
+    }
     const auto lines = splitLines(old);
     const std::string_view newline = lines.empty() || lines.front().ending.empty() ? "\r\n" : lines.front().ending;
     const Location at = locate(lines, section, key);

@@ -19,8 +19,9 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 // Sets the entry, keeping every other line of the file byte for byte and the file's line ends.
 // A missing key is added after the last line of its section, a missing section at the end of the
 // file, a missing file is created. The new content goes to a temporary file that then replaces the
-// old one, so the file is never left half-written. Throws std::invalid_argument for names or values
-// that a profile line cannot hold, std::runtime_error when the file cannot be written.
+// old one, so the file is never left half-written; a file that exists but cannot be read, or that
+// the user may not write (read-only), is left alone. Throws std::invalid_argument for names or
+// values that a profile line cannot hold, std::runtime_error when the file cannot be written.
 void writeProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view value);
 
