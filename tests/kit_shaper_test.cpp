@@ -19,7 +19,7 @@ std::string codes(std::vector<int> list) {
 // Codes of the letters used below.
 constexpr int behIsolated = 40, behFinal = 41, behMedial = 42, behInitial = 43;
 constexpr int dalIsolated = 72, dalFinal = 73, space = 32;
-constexpr int seenInitial = 85, alefFinal = 31, lamIsolated = 132, lamInitial = 135;
+constexpr int seenInitial = 85, alefFinal = 31, lamIsolated = 132;
 constexpr int meemIsolated = 144, wawIsolated = 152;
 constexpr int fatha = 198, kasra = 200, shadda = 201;
 

@@ -20,7 +20,15 @@
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_keys.h"
 
+// GCC and clang tell an AddressSanitizer build in different ways.
 #if defined(__SANITIZE_ADDRESS__)
+#define VEMRA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VEMRA_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(VEMRA_ADDRESS_SANITIZER)
 #include <sanitizer/lsan_interface.h>
 #endif
 
@@ -172,7 +180,7 @@ TEST(SdlNullAudio, PullsAtPlaybackPaceAndStopsOnDetach) {
 // suppression can name them.
 template <class F>
 auto withoutLeakChecks(F&& f) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(VEMRA_ADDRESS_SANITIZER)
     __lsan::ScopedDisabler disabled;
 #endif
     return f();
