@@ -8,7 +8,7 @@ namespace vemra::menus {
 
 shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
     if (shell::Screen* s = createSectionMenu(name, opener)) return s;
-    if (shell::Screen* s = text::createTextScreen(name, opener)) return s;
+    if (shell::Screen* s = text::createTextScreen(name, opener, createScreen)) return s;
     ui::trace("screen not built yet", name);
     return nullptr;
 }
