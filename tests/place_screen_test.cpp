@@ -50,24 +50,6 @@ gfx::Bitmap art(const std::string& window, const std::string& name) {
     return gfx::readBmp(fs::path(VEMRA_DEMO_TREE) / "art" / window / (name + ".bmp"));
 }
 
-// The demo tree with the music of frm5 taken away.
-class TreeWithoutPlaceMusic {
-public:
-    TreeWithoutPlaceMusic() {
-        const fs::path demo = VEMRA_DEMO_TREE;
-        for (const auto& entry : fs::directory_iterator(demo))
-            if (entry.path().filename() != "data1") fs::create_symlink(entry.path(), dir_ / entry.path().filename().string());
-        fs::create_directories(dir_ / "data1");
-        for (const auto& entry : fs::directory_iterator(demo / "data1"))
-            if (entry.path().filename() != "00.dat")
-                fs::create_symlink(entry.path(), dir_ / "data1" / entry.path().filename().string());
-    }
-    const fs::path& path() const { return dir_.path(); }
-
-private:
-    TempDir dir_;
-};
-
 }  // namespace
 
 TEST(PlaceScreen, APlaceStaysLitWithItsTextUntilTheIndexOrTheBackgroundTakesOver) {
@@ -207,7 +189,7 @@ TEST(SevenPartArticle, ShortPartsCannotBePickedAndANineLinePartScrollsTwice) {
 }
 
 TEST(SevenPartArticle, LeavingLeavesTheArticleTrackPlayingWhenThePlaceScreenHasNone) {
-    TreeWithoutPlaceMusic tree;
+    const DemoTreeWithout tree("data1\\00.dat");
     const auto run = runOnTree(tree.path(), openPlaces + toggleIndex + openArticle(0) + "state\nkey Escape\nwait 500\n"
                                                                                         "state\nquit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
