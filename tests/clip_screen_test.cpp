@@ -133,3 +133,11 @@ TEST(Clips, UnderXvfbClipSoundAndMusicBothLeaveThroughTheNullOutput) {
     EXPECT_GT(advanced("clips"), 1000);
     EXPECT_GT(advanced("shared"), 1000);
 }
+
+TEST(Clips, HoldingTheDownArrowRepeatsWhileTheMouseMovesOnIt) {
+    // Steps at 500, 600, 700 and 800 ms, one more for the release over the arrow.
+    const auto run = runTitle(openClips + "down 610 296\nwait 550\nmove 611 297\nwait 300\nup 611 297\nwait 10\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.states.at(0)["screen"]["listTop"], 5);
+    EXPECT_EQ(run.states[0]["screen"]["repeatDir"], 2);
+}

@@ -26,7 +26,10 @@ Tfrm30::Tfrm30(shell::Screen& placeScreen)
     onDeactivate = nullptr;
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
     for (std::string_view name : {"m1", "luptrs", "ldntrs", "mpic2", "Labm1"})
-        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { endHover(); };
+        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) {
+            unlightExit();
+            rows_.hideFullTitle();
+        };
     setExitCorner();
     get<ui::Picture>("Image5").onClick = [this](ui::Widget&) { previous(); };
     get<ui::Picture>("Image4").onClick = [this](ui::Widget&) { next(); };

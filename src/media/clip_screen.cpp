@@ -40,7 +40,10 @@ Tfrm31::Tfrm31(shell::Screen& placeScreen)
     med1_.setPictureFit(PictureFit::keepAspect);
     med1_.setDisplay(&get<ui::Panel>("Panv"));
     for (std::string_view name : {"m1", "luptrs", "ldntrs"})
-        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { endHover(); };
+        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) {
+            unlightExit();
+            rows_.hideFullTitle();
+        };
     setExitCorner();
     get<ui::Picture>("Image4").onClick = [this](ui::Widget&) { pauseClip(); };
     get<ui::Picture>("Image5").onClick = [this](ui::Widget&) { resumeClip(); };
@@ -59,10 +62,7 @@ Tfrm31::Tfrm31(shell::Screen& placeScreen)
     ui::app().handle([this] { rows_.setEntries(content::loadLines("data2\\qem0045.dat")); });
 }
 
-void Tfrm31::resetListState() {
-    rows_.reset();
-    repaint();
-}
+void Tfrm31::resetListState() { rows_.reset(); }
 
 void Tfrm31::playClip(ui::Label& row) {
     rows_.mark(row);
