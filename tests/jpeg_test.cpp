@@ -3,6 +3,7 @@
 
 #include "kit/gen_album_jpeg.h"
 #include "platform/gfx/jpeg.h"
+#include "platform/win/binary_file.h"
 #include "platform/win/binary_reader.h"
 
 using namespace vemra;
@@ -29,4 +30,15 @@ TEST(Jpeg, RefusesWhatIsNoWholePictureOrTooLarge) {
     EXPECT_THROW(gfx::decodeJpeg({}), win::FormatError);
     EXPECT_THROW(gfx::decodeJpeg(kit::encodeJpeg(gfx::Bitmap(gfx::maxJpegSide + 1, 2))), win::FormatError);
     EXPECT_NO_THROW(gfx::decodeJpeg(kit::encodeJpeg(gfx::Bitmap(gfx::maxJpegSide, 2))));
+}
+
+TEST(Jpeg, GreyProgressivePicturesComeOutGrey) {
+    const auto bytes = win::readBinaryFile(VEMRA_TEST_DATA "/grey-progressive.jpg");
+    const gfx::Bitmap decoded = gfx::decodeJpeg(bytes);
+    ASSERT_EQ(decoded.size(), (gfx::Size{16, 12}));
+    for (const gfx::Pixel p : decoded.pixels()) {
+        EXPECT_EQ((p >> 16) & 255, (p >> 8) & 255);
+        EXPECT_EQ((p >> 8) & 255, p & 255);
+        EXPECT_EQ(p >> 24, 0u);
+    }
 }
