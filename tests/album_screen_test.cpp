@@ -192,3 +192,17 @@ TEST(Album, AMissingLibraryLeavesTheAreaEmpty) {
     EXPECT_TRUE(run.states[0]["messageBoxes"].empty());
     EXPECT_EQ(inkOver(tree.shot("album"), area, patterned(640, 480), {0, 0}), gfx::Rect{});
 }
+
+TEST(Album, AWideTitleShowsWholeOnAnOpaqueOverlayUntilTheMouseMovesToThePictures) {
+    const auto run = runTitle(openAlbum + "move 570 232\nwait 50\nstate\nmove 300 300\nwait 50\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    const auto& shown = run.states[0];
+    EXPECT_EQ(shown["screen"]["expandedLine"], 3);
+    const auto& overlay = *findControl(shown, "labcamov");
+    EXPECT_EQ(overlay["top"], 217);
+    EXPECT_EQ(int(overlay["left"]) + int(overlay["width"]), 519 + 106);
+    EXPECT_GT(overlay["width"], 106);
+    EXPECT_EQ(run.states[1]["screen"]["expandedLine"], nullptr);
+    EXPECT_EQ((*findControl(run.states[1], "labcamov"))["top"], 2000);
+}

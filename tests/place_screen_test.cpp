@@ -205,3 +205,14 @@ TEST(SevenPartArticle, LeavingLeavesTheArticleTrackPlayingWhenThePlaceScreenHasN
     // The index is back where it was after the article opened over it.
     EXPECT_EQ((*findControl(back, "ls1"))["top"], 90);
 }
+
+TEST(PlaceScreen, TheIndexButtonLightsUnderTheMouseAndTheBottomButtonsFromTheirLitPicture) {
+    const auto run = runTitle(openPlaces + "move 530 30\nwait 20\nstate\nmove 290 440\nwait 20\nstate\n"
+                                           "move 100 300\nwait 20\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u);
+    EXPECT_TRUE((*findControl(run.states[0], "m2"))["visible"]);
+    EXPECT_EQ(run.states[1]["screen"]["litHotspot"], "Image3");
+    EXPECT_FALSE((*findControl(run.states[2], "m2"))["visible"]);
+    EXPECT_EQ(run.states[2]["screen"]["litHotspot"], nullptr);
+}
