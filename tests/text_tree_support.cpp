@@ -1,6 +1,8 @@
 #include "text_tree_support.h"
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 
 #include "kit/bmp_writer.h"
 #include "platform/gfx/png.h"
@@ -154,6 +156,25 @@ StandardArticles writeStandardArticles(const TextTree& tree) {
     tree.writeTexts("data2\\qem0005.dat", "data2\\qem0003.dat", articles);
     tree.writeFields("data2\\qem0004.dat", parts);
     return content;
+}
+
+DemoTreeWithout::DemoTreeWithout(std::string_view contentPath) {
+    const fs::path left = fileOf(VEMRA_DEMO_TREE, contentPath);
+    // Directories on the way to the file left out are made afresh; everything else is linked.
+    std::function<void(const fs::path&, const fs::path&)> mirror = [&](const fs::path& from, const fs::path& to) {
+        for (const auto& entry : fs::directory_iterator(from)) {
+            const fs::path target = to / entry.path().filename();
+            if (entry.path() == left) continue;
+            const auto [mismatch, rest] = std::mismatch(entry.path().begin(), entry.path().end(), left.begin(), left.end());
+            if (mismatch == entry.path().end() && entry.is_directory()) {
+                fs::create_directories(target);
+                mirror(entry.path(), target);
+            } else {
+                fs::create_symlink(entry.path(), target);
+            }
+        }
+    };
+    mirror(VEMRA_DEMO_TREE, path());
 }
 
 void writeReadings(const TextTree& tree, const std::vector<std::string>& titles,

@@ -68,6 +68,16 @@ struct StandardArticles {
 };
 StandardArticles writeStandardArticles(const TextTree& tree);
 
+// The demo tree with one file left out (a content path such as "data1\00.dat").
+class DemoTreeWithout {
+public:
+    explicit DemoTreeWithout(std::string_view contentPath);
+    const std::filesystem::path& path() const { return dir_.path(); }
+
+private:
+    TempDir dir_;
+};
+
 // Writes the titles and texts of the title and text reading screen.
 void writeReadings(const TextTree& tree, const std::vector<std::string>& titles,
                    const std::vector<std::vector<std::string>>& texts);

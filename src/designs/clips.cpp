@@ -37,7 +37,8 @@ constexpr ComponentDesign clipsComponents[] = {
      .autoSize = true},
     invisibleLabel("Laev1", {300, 8, 30, 13}),    // geometry chosen: not given
     invisibleLabel("lablst1", {340, 8, 30, 13}),  // geometry chosen: not given
-    {.name = "Panv", .kind = Kind::panel, .rect = {122, 133, 240, 180}, .visible = false},
+    // colour chosen: not given; black around the clip's picture and before its first one
+    {.name = "Panv", .kind = Kind::panel, .rect = {122, 133, 240, 180}, .visible = false, .color = black},
     hotspot("Image4", {126, 331, 38, 29}),
     hotspot("Image5", {163, 331, 38, 29}),
     transparentLabel("Label1", {-1, 1, 233, 118}),

@@ -1,5 +1,6 @@
 #include "menus/navigation.h"
 
+#include "media/picture_branch.h"
 #include "menus/section_menus.h"
 #include "platform/ui/trace.h"
 #include "text/text_screens.h"
@@ -8,7 +9,8 @@ namespace vemra::menus {
 
 shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
     if (shell::Screen* s = createSectionMenu(name, opener)) return s;
-    if (shell::Screen* s = text::createTextScreen(name, opener)) return s;
+    if (shell::Screen* s = text::createTextScreen(name, opener, createScreen)) return s;
+    if (shell::Screen* s = media::createPictureBranchScreen(name, opener)) return s;
     ui::trace("screen not built yet", name);
     return nullptr;
 }

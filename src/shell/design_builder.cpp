@@ -72,6 +72,7 @@ ui::Widget& create(ui::Widget& parent, ui::Window& window, const ComponentDesign
         l.setBounds(c.rect);
         l.setFont(fontOf(c));
         if (c.color) l.setColor(*c.color);
+        if (c.itemHeight > 0) l.setItemHeight(c.itemHeight);
         return l;
     }
     case Kind::memo: {

@@ -60,10 +60,9 @@ void runTitle(ui::Application& app) {
     const auto fonts = registerFonts();
     ui::Ref<Intro> intro;
     script::setStateSection("vars", varsReport);
-    script::setStateSection("devices", [&intro] {
+    script::setStateSection("devices", [] {
         nlohmann::json devices = nlohmann::json::object();
-        if (Frm17()) devices["shared"] = Frm17()->Med1().describe();
-        if (intro) devices["intro"] = intro->med1().describe();
+        for (const media::MediaDevice* device : media::MediaDevice::live()) devices[device->name()] = device->describe();
         return devices;
     });
 

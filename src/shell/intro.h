@@ -12,7 +12,6 @@ namespace vemra::shell {
 class Intro : public ui::Window {
 public:
     explicit Intro(std::function<void()> showMainMenu);
-    const media::MediaDevice& med1() const { return med1_; }
 
 private:
     void startVideo(ui::Timer& timer2);

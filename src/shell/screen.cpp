@@ -37,10 +37,18 @@ void Screen::addHotspot(std::string_view hotspot, std::string_view lit) {
     spot.onMouseMove = [this, &spot, &litPicture](ui::Widget&, unsigned, int, int) { lightHotspot(spot, litPicture); };
 }
 
-void copyLitLook(ui::Picture& target, ui::Picture& lit) {
+namespace {
+
+template <class Target>
+void copyUnder(Target& target, ui::Picture& lit) {
     const gfx::Rect under{target.left() - lit.left(), target.top() - lit.top(), target.width(), target.height()};
     target.canvas().copyRect({0, 0, target.width(), target.height()}, lit.canvas(), under);
 }
+
+}  // namespace
+
+void copyLitLook(ui::Picture& target, ui::Picture& lit) { copyUnder(target, lit); }
+void copyLitLook(ui::Label& target, ui::Picture& lit) { copyUnder(target, lit); }
 
 void Screen::lightHotspot(ui::Picture& hotspot, ui::Picture& lit) {
     if (litHotspot.get() == &hotspot) return;

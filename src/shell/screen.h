@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ namespace vemra::shell {
 // Copies into `target` the part of the hidden picture `lit` that lies under it (the lit look of a
 // hotspot, a switch or an exit corner).
 void copyLitLook(ui::Picture& target, ui::Picture& lit);
+// The same for a transparent label, drawn straight onto the window until that area repaints.
+void copyLitLook(ui::Label& target, ui::Picture& lit);
 
 // What a screen states about itself beyond its design: its cover, corner animation and track.
 struct ScreenTraits {
@@ -26,6 +29,11 @@ struct ScreenTraits {
     std::string track;                        // empty: no track timer
     bool ownTrackFlag = false;                // the main menu and frm33 keep their own start flag
 };
+
+class Screen;
+
+// Creates the screen with a window name above `opener`; null for a screen the program lacks.
+using ScreenMaker = std::function<Screen*(std::string_view name, Screen& opener)>;
 
 // The behaviour every hotspot screen shares: hover lighting from hidden lit pictures (one lit at
 // a time), the exit corner, Escape and refused close requests as the exit, opening a screen

@@ -49,7 +49,7 @@ Tfrm19::Tfrm19(shell::Screen& list)
         screen["textTop"] = textRows_.textTop();
         screen["textMaxTop"] = textRows_.textMaxTop();
         screen["partLines"] = textRows_.lineCount();
-        screen["pressedPart"] = pressedButton_ ? pressedButton_->tag : 0;
+        screen["pressedPart"] = pressedButton_.tag();
         screen["repeatDir"] = repeat_.direction();
         screen["activated"] = watch_.isActivated();
         nlohmann::json parts = nlohmann::json::array();
@@ -97,12 +97,7 @@ void Tfrm19::resetListState() {
 }
 
 void Tfrm19::choosePart(ui::Picture& button) {
-    if (pressedButton_.get() != &button) {
-        if (ui::Picture* previous = pressedButton_.get()) previous->clear();
-        pressedButton_ = &button;
-        shell::copyLitLook(button, get<ui::Picture>("Image1"));
-        button.repaint();
-    }
+    pressedButton_.press(button, get<ui::Picture>("Image1"));
     showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image2"));
     textRows_.setLines(textLines(cut(articleText_, parts_[std::size_t(button.tag - 1)])));
     textRows_.draw();

@@ -7,6 +7,7 @@
 #include "shell/screen.h"
 #include "text/arrow_repeat.h"
 #include "text/glyph_text_rows.h"
+#include "text/pressed_button.h"
 #include "text/reactivation_watch.h"
 #include "text/text_pool.h"
 
@@ -32,7 +33,7 @@ private:
     const gfx::ZeroAdvanceCodes zeroAdvanceCodes_ = gfx::standardZeroAdvanceCodes();
     std::string articleText_;
     std::array<TextRange, 4> parts_{};
-    ui::Ref<ui::Picture> pressedButton_;
+    PressedButton pressedButton_;
     GlyphTextRows textRows_;
     ArrowRepeat repeat_;
     ReactivationWatch watch_;

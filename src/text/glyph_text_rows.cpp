@@ -27,14 +27,14 @@ void GlyphTextRows::draw() {
     int row = 0;
     for (int i = textTop_; i < textTop_ + layout_.rows && i < lineCount(); ++i) {
         restoreStrip(row);
-        drawLine(lines_[std::size_t(i)], row * rowHeight + firstRowTop);
+        drawLine(lines_[std::size_t(i)], row * rowHeight + layout_.firstRowTop);
         ++row;
     }
     for (; row <= layout_.rows; ++row) restoreStrip(row);
 }
 
 void GlyphTextRows::restoreStrip(int row) {
-    const int y = row * rowHeight + firstRowTop;
+    const int y = row * rowHeight + layout_.firstRowTop;
     gfx::Canvas canvas = area_.canvas();
     canvas.copyRect({0, y, area_.width(), rowHeight}, background_.canvas(),
                     {area_.left(), area_.top() + y, area_.width(), rowHeight});

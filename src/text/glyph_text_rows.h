@@ -14,6 +14,7 @@ struct TextRowsLayout {
     int rows = 7;              // lines shown at once
     bool maxTopNotBelowZero;   // `textMaxTop` is kept at 0 for texts shorter than the rows
     bool shadowed = false;     // white glyphs over a black shadow instead of the area's font colour
+    int firstRowTop = 5;       // the top of row 0 inside the area
 };
 
 // A text area of a reading panel: a transparent label over the panel's background picture that
@@ -24,7 +25,6 @@ struct TextRowsLayout {
 class GlyphTextRows {
 public:
     static constexpr int rowHeight = 32;
-    static constexpr int firstRowTop = 5;
     static constexpr int rightMargin = 5;
 
     GlyphTextRows(ui::Label& area, ui::Picture& panelBackground, TextRowsLayout layout,

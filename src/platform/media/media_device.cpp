@@ -32,12 +32,25 @@ std::optional<std::filesystem::path> backslashPath(std::string_view name) {
     return std::filesystem::path(path);
 }
 
+namespace {
+std::vector<const MediaDevice*>& liveDevices() {
+    static std::vector<const MediaDevice*> devices;
+    return devices;
+}
+}  // namespace
+
+const std::vector<const MediaDevice*>& MediaDevice::live() { return liveDevices(); }
+
 MediaDevice::MediaDevice(std::string name, PathResolver resolve)
     : name_(std::move(name)), resolve_(std::move(resolve)), pictureTimer_("media pictures", pictureIntervalMs, false) {
     pictureTimer_.onTimer = [this](ui::Timer&) { showDuePicture(); };
+    liveDevices().push_back(this);
 }
 
-MediaDevice::~MediaDevice() { close(); }
+MediaDevice::~MediaDevice() {
+    close();
+    std::erase(liveDevices(), this);
+}
 
 void MediaDevice::open() {
     close();
@@ -47,7 +60,7 @@ void MediaDevice::open() {
     ui::Backend& backend = ui::app().backend();
     try {
         playback_ = std::make_unique<Playback>(*path, kindOf(fileName_), displaySize(), backend.audio(),
-                                               backend.virtualTime());
+                                               backend.virtualTime(), pictureFit_);
     } catch (const MediaError& e) {
         throw MediaError("cannot open \"" + fileName_ + "\": " + e.what());
     }

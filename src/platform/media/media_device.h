@@ -7,10 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json_fwd.hpp>
 
 #include "platform/media/media_error.h"
+#include "platform/media/picture_converter.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/ref.h"
 #include "platform/ui/timer.h"
@@ -41,6 +43,8 @@ public:
     MediaDevice& operator=(const MediaDevice&) = delete;
 
     const std::string& name() const { return name_; }
+    // Every device that exists now, oldest first.
+    static const std::vector<const MediaDevice*>& live();
     void setResolver(PathResolver resolve) { resolve_ = std::move(resolve); }
 
     // Takes effect at the next open().
@@ -70,6 +74,9 @@ public:
     bool autoRewind() const { return autoRewind_; }
     void setAutoRewind(bool on) { autoRewind_ = on; }
 
+    // How the video takes the panel's size (stretched unless set); takes effect at the next open().
+    void setPictureFit(PictureFit fit) { pictureFit_ = fit; }
+
     // The panel that shows the video, or null.
     void setDisplay(ui::Panel* panel);
     ui::Panel* display() const { return display_.get(); }
@@ -97,6 +104,7 @@ private:
     std::optional<std::int32_t> from_;
     bool autoRewind_ = true;
     ui::Ref<ui::Panel> display_;
+    PictureFit pictureFit_ = PictureFit::fill;
     ui::Timer pictureTimer_;
 };
 

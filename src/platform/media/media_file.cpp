@@ -24,8 +24,8 @@ std::string errorText(int err) {
 
 }  // namespace
 
-MediaFile::MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels)
-    : rate_(rate), packet_(av_packet_alloc()), soundConverter_(rate, channels) {
+MediaFile::MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels, PictureFit fit)
+    : rate_(rate), packet_(av_packet_alloc()), soundConverter_(rate, channels), pictureConverter_(fit) {
     quietLibraries();
     if (!packet_) throw std::bad_alloc();
     AVFormatContext* raw = nullptr;

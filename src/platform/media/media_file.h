@@ -40,9 +40,11 @@ struct Decoded {
 // Not thread-safe: one thread at a time.
 class MediaFile {
 public:
-    // Opens `path` for output at `rate` frames a second and `channels` channels; throws MediaError
+    // Opens `path` for output at `rate` frames a second and `channels` channels, pictures fitted as
+    // `fit` says; throws MediaError
     // when the file cannot be read or holds nothing that can be decoded.
-    MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels);
+    MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels,
+              PictureFit fit = PictureFit::fill);
 
     std::int32_t lengthMs() const;
     bool hasSound() const { return sound_ != nullptr; }

@@ -8,8 +8,8 @@
 namespace vemra::media {
 
 Playback::Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
-                   bool virtualTime)
-    : file_(std::make_unique<MediaFile>(path, kind, output.sampleRate(), output.channels())),
+                   bool virtualTime, PictureFit fit)
+    : file_(std::make_unique<MediaFile>(path, kind, output.sampleRate(), output.channels(), fit)),
       output_(output),
       virtualTime_(virtualTime),
       rate_(output.sampleRate()),

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "platform/gfx/bitmap.h"
+
+namespace vemra::media {
+
+// Album picture `number` from the picture library "data3\qem002.dat": the JPEG bytes of the
+// resource "AK<number>" of type "JPG", as many as string `number` of the module's string table
+// says, decoded from memory. Either the picture or why there is none: the module, the resource or
+// the size string is missing, the size is no number or exceeds the resource, or the bytes are no
+// JPEG picture the decoder takes.
+std::variant<gfx::Bitmap, std::string> loadAlbumPicture(int number);
+
+}  // namespace vemra::media

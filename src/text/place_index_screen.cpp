@@ -1,0 +1,200 @@
+#include "text/place_index_screen.h"
+
+#include <nlohmann/json.hpp>
+
+#include "content/text_readers.h"
+#include "designs/building_blocks.h"
+#include "platform/ui/application.h"
+#include "platform/ui/hex.h"
+#include "shell/backdrop.h"
+#include "shell/un4.h"
+#include "text/section_entries.h"
+#include "text/seven_part_article.h"
+#include "text/text_pool.h"
+
+namespace vemra::text {
+
+using shell::un4;
+
+namespace {
+
+constexpr int indexSection = 4;
+constexpr int firstPlaceTag = 50, lastPlaceTag = 70;
+constexpr int placeRecordLength = 16;
+constexpr int placeTextTop = 124;
+constexpr int parkedTop = 2000;
+constexpr int indexTextMargin = 20;  // index texts end this far inside the list's width
+
+bool isPlace(const ui::Widget& w) { return w.kind() == "label" && w.tag >= firstPlaceTag && w.tag <= lastPlaceTag; }
+
+void hideIfVisible(ui::Widget& w) {
+    if (w.visible()) w.setVisible(false);
+}
+
+}  // namespace
+
+Tfrm5::Tfrm5(shell::Screen& mainMenu, shell::ScreenMaker otherScreens)
+    : Screen(*designs::findDesign("frm5"),
+             {.trackTimer = "Tr1", .track = "data1\\00.dat", .ownTrackFlag = true}, &mainMenu),
+      otherScreens_(std::move(otherScreens)) {
+    onDeactivate = nullptr;  // the music goes on under the screens this one opens
+    for (const auto& child : children())
+        if (isPlace(*child)) {
+            auto& place = static_cast<ui::Label&>(*child);
+            place.onClick = [this, &place](ui::Widget&) { showPlaceText(place); };
+        }
+    auto& indexButton = get<ui::Label>("l1");
+    auto& indexLit = get<ui::Picture>("m2");
+    indexButton.onClick = [this](ui::Widget&) { toggleIndex(); };
+    indexLit.onClick = [this](ui::Widget&) { toggleIndex(); };
+    indexButton.onMouseMove = [&indexLit](ui::Widget&, unsigned, int, int) {
+        if (!indexLit.visible()) indexLit.setVisible(true);
+    };
+    background().onMouseMove = [this, &indexLit](ui::Widget&, unsigned, int, int) {
+        hideIfVisible(indexLit);
+        endHover();
+    };
+    background().onClick = [this](ui::Widget&) { closeAll(); };
+    addHotspot("Image3", "Image2");
+    addHotspot("Image4", "Image2");
+    get<ui::Picture>("Image3").onClick = [this](ui::Widget& w) { openBranch(static_cast<ui::Picture&>(w), "frm30"); };
+    get<ui::Picture>("Image4").onClick = [this](ui::Widget& w) { openBranch(static_cast<ui::Picture&>(w), "frm31"); };
+    setExitCorner("l2", "m5");
+    auto& list = get<ui::ListBox>("ls1");
+    list.onDrawItem = [this](ui::ListBox& l, int index, gfx::Canvas& canvas, gfx::Rect rect, bool) {
+        drawIndexItem(l, index, canvas, rect);
+    };
+    list.onDblClick = [this](ui::Widget&) { openArticle(); };
+    describeScreen = [this](nlohmann::json& screen) {
+        auto& l = get<ui::ListBox>("ls1");
+        screen["pressedPlace"] = pressedPlace_ ? nlohmann::json(pressedPlace_->name()) : nlohmann::json(nullptr);
+        screen["litHotspot"] = litHotspot ? nlohmann::json(litHotspot->name()) : nlohmann::json(nullptr);
+        screen["indexVisible"] = l.visible();
+        screen["indexTop"] = l.topIndex();
+        screen["lineArticle"] = lineArticle_;
+        screen["placeTextShown"] = get<ui::Memo>("me1").top() != parkedTop;
+        screen["placeText"] = ui::hexBytes(get<ui::Memo>("me1").text());
+    };
+    ui::app().handle([this] { FormCreate(); });
+}
+
+void Tfrm5::FormCreate() {
+    auto& text = get<ui::Memo>("me2");
+    auto& shown = get<ui::Memo>("me1");
+    placeRecords_ = content::WholeTextFile::load("data2\\qem0013.dat");
+    text.setLines(content::loadLines("data2\\qem0014.dat"));
+    shown.setLines({});
+    text.setTop(parkedTop);
+    shown.setTop(parkedTop);
+    get<ui::ListBox>("ls1").cursor = designs::hotspotCursor;
+    litHotspot = nullptr;
+    buildIndex();
+    text.setVisible(false);
+}
+
+void Tfrm5::buildIndex() {
+    // A vector, so a section of any length is listed whole.
+    SectionEntries section = sectionEntries(indexSection);
+    lineArticle_ = std::move(section.articles);
+    auto& list = get<ui::ListBox>("ls1");
+    for (std::string& title : section.titles) list.addItem(std::move(title));
+}
+
+void Tfrm5::drawIndexItem(ui::ListBox& list, int index, gfx::Canvas& canvas, gfx::Rect rect) {
+    const std::string& text = list.items()[std::size_t(index)];
+    canvas.fillRect(rect);
+    canvas.textOut(list.width() - canvas.textWidth(text) - indexTextMargin, rect.top, text);
+}
+
+void Tfrm5::showPlaceText(ui::Label& place) {
+    if (pressedPlace_.get() != &place) {
+        unlightPlace();
+        pressedPlace_ = &place;
+        place.window()->paintDirty();  // a later paint would cover the lit look drawn on the window
+        shell::copyLitLook(place, get<ui::Picture>("Image1"));
+    }
+    // A record beyond the file selects nothing.
+    const std::int64_t position = std::int64_t(place.tag - firstPlaceTag) * placeRecordLength + 1;
+    const TextRange range = std::uint64_t(position) > placeRecords_.text().size()
+                                ? TextRange{}
+                                : readRange(placeRecords_, position);
+    auto& text = get<ui::Memo>("me2");
+    text.setSelStart(range.start);
+    text.setSelLength(range.length);
+    get<ui::Memo>("me1").setText(text.selText());
+    get<ui::Picture>("m4").setVisible(true);
+    get<ui::Memo>("me1").setTop(placeTextTop);
+    hideIndex();
+}
+
+void Tfrm5::toggleIndex() {
+    auto& backdrop = get<ui::Picture>("m3");
+    auto& list = get<ui::ListBox>("ls1");
+    backdrop.setVisible(!backdrop.visible());
+    list.setVisible(!list.visible());
+    parkPlaceText();
+    unlightPlace();
+}
+
+void Tfrm5::closeAll() {
+    hideIndex();
+    parkPlaceText();
+    unlightPlace();
+}
+
+void Tfrm5::hideIndex() {
+    hideIfVisible(get<ui::Picture>("m3"));
+    hideIfVisible(get<ui::ListBox>("ls1"));
+}
+
+void Tfrm5::parkPlaceText() {
+    auto& shown = get<ui::Memo>("me1");
+    if (shown.top() != parkedTop) shown.setTop(parkedTop);
+    hideIfVisible(get<ui::Picture>("m4"));
+}
+
+void Tfrm5::unlightPlace() {
+    ui::Label* place = pressedPlace_.get();
+    if (!place) return;
+    place->setVisible(false);
+    place->setVisible(true);
+    pressedPlace_ = nullptr;
+}
+
+void Tfrm5::openArticle() {
+    auto& list = get<ui::ListBox>("ls1");
+    const int item = list.itemIndex();
+    if (item < 0 || std::size_t(item) >= lineArticle_.size()) return;  // a double click below the items
+    un4().articleIndex = lineArticle_[std::size_t(item)];
+    un4().articleTitle = list.items()[std::size_t(item)];
+    auto& article = ui::app().create<Tfrm20>(*this);
+    const int listTop = list.top();
+    list.setTop(parkedTop);  // out of the transition's way
+    openScreen(article, true);
+    list.setTop(listTop);
+}
+
+void Tfrm5::openBranch(ui::Picture& button, std::string_view screen) {
+    button.clear();
+    litHotspot = nullptr;
+    hideIndex();
+    parkPlaceText();
+    unlightPlace();
+    if (shell::Screen* target = otherScreens_(screen, *this)) openScreen(*target);
+}
+
+void Tfrm5::exitScreen() {
+    get<ui::Picture>("m5").clear();
+    hideIndex();
+    hideIfVisible(get<ui::Picture>("m4"));
+    hideIfVisible(get<ui::Picture>("m2"));
+    get<ui::Memo>("me1").setTop(parkedTop);
+    un4().transitionCover = &cover();
+    cover().bringToFront();
+    un4().transitionSource = parentScreen() ? &parentScreen()->background() : nullptr;
+    if (un4().effectsOn == 1 && parentScreen()) shell::backdrop().RunNextEffect();
+    release();
+    un4().exitLit = 0;
+}
+
+}  // namespace vemra::text

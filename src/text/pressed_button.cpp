@@ -1,0 +1,15 @@
+#include "text/pressed_button.h"
+
+#include "shell/screen.h"
+
+namespace vemra::text {
+
+void PressedButton::press(ui::Picture& button, ui::Picture& lit) {
+    if (pressed_.get() == &button) return;
+    if (ui::Picture* previous = pressed_.get()) previous->clear();
+    pressed_ = &button;
+    shell::copyLitLook(button, lit);
+    button.repaint();
+}
+
+}  // namespace vemra::text
