@@ -141,6 +141,17 @@ TEST(NamesScreen, AShortListRollsRoundWithOneEmptyRowBetweenItsEndAndItsStart) {
     EXPECT_EQ(tops, (std::set<int>{0, 1, 2, 3}));
 }
 
+TEST(NamesScreen, AMissingNamesListIsReportedAndTheScreenRollsEmptyRows) {
+    TextTree tree;  // no data2\qem0040.dat
+    const auto run = tree.run(toFrm14 + "move 50 30\nclick 50 30\nstate\nkey Enter\nwait 3000\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    ASSERT_EQ(run.states[0]["messageBoxes"].size(), 1u);
+    EXPECT_NE(run.states[0]["messageBoxes"][0]["text"].get<std::string>().find("qem0040"), std::string::npos);
+    EXPECT_EQ(run.states[1]["active"], "frm32");
+    for (const char* row : rowOrder) EXPECT_EQ((*findControl(run.states[1], row))["caption"], "");
+}
+
 TEST(NamesScreen, TheStripMovesOnePixelRightPerTickStartingFromItsLastColumns) {
     TempDir dir;
     const std::string first = (dir / "first.png").string(), second = (dir / "second.png").string();

@@ -106,6 +106,19 @@ TEST(SearchWindow, EnterFindsAndTheLabelsChooseTheOptions) {
     EXPECT_EQ(screen(run.states[2])["listTop"], 1);
 }
 
+// Typed alone, "خوش" ends in an isolated sheen, which "خوشنویسی" (title 2) joins to the noon
+// after it: no hit. "خو" ends in waw, which joins nothing after it, and is found there.
+TEST(SearchWindow, TheTextIsComparedInItsTypedShapes) {
+    const auto run = runTitle(toFrm21 + openSearch + "type o,a\n" + find + "state\nkey Backspace\n" + find +
+                              "state\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    EXPECT_EQ(screen(run.states[0])["text"], "569947");  // sheen isolated, waw final, khah initial
+    EXPECT_EQ(screen(run.states[0])["listTop"], 0);
+    EXPECT_EQ(screen(run.states[1])["text"], "9947");
+    EXPECT_EQ(screen(run.states[1])["listTop"], 2);
+}
+
 TEST(SearchWindow, AKeyWithoutALetterShowsTheKeyMessageModallyAndTheTextStays) {
     const auto run = runTitle(toFrm21 + openSearch + "type f\ntype A\nwait 20\nstate\ntype t\nkey Backspace\n"
                               "wait 20\nkey Escape\nwait 20\nstate\nquit\n");
