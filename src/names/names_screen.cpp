@@ -98,10 +98,11 @@ void Tfrm32::rollNames() {
 void Tfrm32::moveStrip(ui::Timer& timer) {
     timer.setInterval(tickMs);
     ui::Picture& strip = get<ui::Picture>("m1");
+    const gfx::Canvas source = strip.canvas();
     gfx::Canvas target = pan_.canvas();
     for (int d = 309; d >= 0; --d) {
         if (--stripPos_ <= 0) stripPos_ = stripWidth - 1;
-        target.copyRect({d, 0, 1, strip.height()}, strip.canvas(), {stripPos_ % stripWidth, 0, 1, strip.height()});
+        target.copyRect({d, 0, 1, strip.height()}, source, {stripPos_ % stripWidth, 0, 1, strip.height()});
     }
     stripPos_ = stripPos_ > 3954 ? stripPos_ - 3954 : stripPos_ + 309;
 }
