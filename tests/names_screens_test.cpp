@@ -141,6 +141,18 @@ TEST(NamesScreen, AShortListRollsRoundWithOneEmptyRowBetweenItsEndAndItsStart) {
     EXPECT_EQ(tops, (std::set<int>{0, 1, 2, 3}));
 }
 
+TEST(NamesScreen, ItsExitLightsOverTheCornerGoesOutOverTheBackgroundAndLeadsBackToFrm14) {
+    const auto run = runTitle(toFrm32 + "move 600 440\nstate\nmove 100 150\nstate\nmove 600 440\nclick 600 440\n"
+                              "wait 50\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u);
+    EXPECT_TRUE(inFront(run.states[0], "m2", "Image1"));
+    EXPECT_FALSE(inFront(run.states[1], "m2", "Image1"));
+    EXPECT_EQ(run.states[2]["active"], "Frm14");
+    EXPECT_EQ(findWindow(run.states[2], "frm32"), nullptr);
+    EXPECT_EQ(run.states[2]["devices"]["shared"]["file"], "data1\\12.dat");  // Frm14's music never stopped
+}
+
 TEST(NamesScreen, AMissingNamesListIsReportedAndTheScreenRollsEmptyRows) {
     TextTree tree;  // no data2\qem0040.dat
     const auto run = tree.run(toFrm14 + "move 50 30\nclick 50 30\nstate\nkey Enter\nwait 3000\nstate\nquit\n");
