@@ -209,6 +209,35 @@ TEST_F(ApplicationTest, KeysGoToTheFocusedControlThenToTheWindowUnlessConsumed) 
     EXPECT_EQ(log, (std::vector<std::string>{"window 65", "control 88", "control 27", "window 27"}));
 }
 
+TEST_F(ApplicationTest, TheCharacterOfAKeyThatClosedItsModalWindowDoesNotReachTheWindowBeneath) {
+    std::string typed;
+    window.onKeyPress = [&](Widget&, std::uint8_t& ch) { typed += char(ch); };
+    auto& dialog = app.create<Window>("dialog", "TDialog");
+    dialog.setClientSize(50, 50);
+    dialog.onKeyDown = [&](Widget&, int& k, unsigned) {
+        if (k == vk::escape) dialog.close();
+    };
+    window.addTimer("open", 10).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        dialog.showModal();
+    };
+    window.addTimer("press", 20).onTimer = [&](Timer& self) {
+        self.setEnabled(false);
+        app.postInput({.type = InputEvent::Type::keyDown, .key = vk::escape});
+        app.postInput({.type = InputEvent::Type::keyPress, .key = 27});
+        app.postInput({.type = InputEvent::Type::keyUp, .key = vk::escape});
+    };
+    wait(40);
+    EXPECT_FALSE(dialog.visible());
+    EXPECT_EQ(typed, "");
+    type("a");  // a character without a key down goes where keys go
+    key(vk::escape);
+    app.postInput({.type = InputEvent::Type::keyDown, .key = 'B'});
+    app.postInput({.type = InputEvent::Type::keyPress, .key = 'b'});
+    app.processMessages();
+    EXPECT_EQ(typed, "ab");
+}
+
 TEST_F(ApplicationTest, ZOrderAndTheTwoKindsOfCanvas) {
     auto& back = window.add<Picture>("back");
     back.setBounds({0, 0, 100, 100});

@@ -153,7 +153,7 @@ TEST(ArticleLists, ATitleOpensItsArticleAndEveryWayOutLeadsBackToTheSectionMenu)
     TextTree tree;
     const auto content = writeStandardArticles(tree);
     const auto run = tree.run(frm11.open + frm11.rowClick(1) + "state\nkey Escape\nwait 50\nclick 270 440\nstate\n" +
-                              "close\nwait 50\nstate\n" + frm10.open + "click 610 440\nwait 50\nstate\nquit\n");
+                              "key Escape\nwait 50\nclose\nwait 50\nstate\n" + frm10.open + "click 610 440\nwait 50\nstate\nquit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.states.size(), 4u);
     const auto& s = run.states;
@@ -163,9 +163,10 @@ TEST(ArticleLists, ATitleOpensItsArticleAndEveryWayOutLeadsBackToTheSectionMenu)
     EXPECT_EQ(s[0]["vars"]["articleIndex"], StandardArticles::articleOfEntry(32));
     EXPECT_EQ(s[0]["vars"]["articleTitle"], ui::hexBytes(content.sections[8][1]));
     EXPECT_EQ(s[0]["vars"]["animationSet"], 7);
-    // The search button opens nothing yet; a close request and the exit corner go back.
-    EXPECT_EQ(s[1]["active"], "frm11");
-    EXPECT_TRUE(s[1]["messageBoxes"].empty());
+    // The search button opens the search window over the list; a close request and the exit
+    // corner go back.
+    EXPECT_EQ(s[1]["active"], "sear");
+    EXPECT_EQ((*findWindow(s[1], "frm11"))["visible"], true);
     EXPECT_EQ(s[2]["active"], "frm9");
     EXPECT_EQ(findWindow(s[2], "frm11"), nullptr);
     EXPECT_EQ(s[3]["active"], "frm23");

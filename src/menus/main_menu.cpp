@@ -6,8 +6,8 @@
 #include "content/text_readers.h"
 #include "designs/design.h"
 #include "menus/navigation.h"
+#include "names/about_program.h"
 #include "platform/ui/application.h"
-#include "platform/ui/trace.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
 
@@ -56,7 +56,7 @@ Tfrm1::Tfrm1()
     }
     endHoverOn("m1");
     setExitCorner();
-    get<ui::Label>("Label3").onClick = [](ui::Widget&) { ui::trace("screen not built yet", "frm15"); };
+    get<ui::Label>("Label3").onClick = [](ui::Widget&) { names::showAboutProgram(); };
     get<ui::Picture>("Image4").onClick = [this](ui::Widget&) { musicSwitchClick(); };
     get<ui::Picture>("Image5").onClick = [this](ui::Widget&) { effectsSwitchClick(); };
     describeScreen = [this](nlohmann::json& screen) {

@@ -4,7 +4,7 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
-#include "platform/ui/trace.h"
+#include "search/search_window.h"
 #include "shell/un4.h"
 #include "text/article_screen.h"
 #include "text/section_entries.h"
@@ -108,7 +108,8 @@ void ArticleList::openSearch() {
     un4().searchRefresh = [list = ui::Ref<ArticleList>(this)] {
         if (list) list->rows_.refresh();
     };
-    ui::trace("screen not built yet", "sear");
+    search::openSearchWindow();
+    repaint();
 }
 
 shell::Screen* createArticleList(std::string_view name, shell::Screen& opener) {

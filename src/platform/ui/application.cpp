@@ -406,6 +406,11 @@ void Application::dispatchMouse(const InputEvent& e) {
 void Application::dispatchKey(const InputEvent& e) {
     using T = InputEvent::Type;
     Window* w = topModal() ? topModal() : activeWindow();
+    // A key's character belongs to the window its key went down in: when that window has closed
+    // in between (Escape, Enter on a button), the character goes with it.
+    if (e.type == T::keyDown) keyDownWindow_ = w;
+    if (e.type == T::keyUp) keyDownWindow_ = std::nullopt;
+    if (e.type == T::keyPress && keyDownWindow_ && keyDownWindow_->get() != w) return;
     if (!w || !w->enabled()) return;
     hintText_.clear();
     Ref<Window> window(w);

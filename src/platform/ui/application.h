@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -139,6 +140,7 @@ private:
     Ref<Window> active_;
     Ref<Widget> hover_;
     Ref<Widget> capture_;
+    std::optional<Ref<Window>> keyDownWindow_;  // between a key's down and up
     Ref<Widget> lastDown_;
     bool clickArmed_ = false;
     std::int64_t lastDownUs_ = -1;

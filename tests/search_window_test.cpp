@@ -1,0 +1,233 @@
+// The search window over an article list, on the demo tree and on trees with broken keyboard
+// tables, driven headless.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "text_tree_support.h"
+
+using namespace vemra;
+using namespace vemra::testing;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The crafts list frm21 (20 titles) from the main menu, and its search button.
+const std::string toFrm21 = "click 380 130\nwait 50\nclick 500 125\nwait 50\nclick 530 300\nwait 50\n";
+// Clicks on one spot stand apart further than a double click.
+const std::string openSearch = "wait 600\nclick 407 415\nwait 50\n";
+// In the search window's client coordinates.
+const std::string find = "wait 600\nclick 199 110\nwait 20\n";
+const std::string chooseRad1 = "click 238 75\nwait 20\n";
+const std::string chooseRad2 = "click 111 76\nwait 20\n";
+
+// "بافی" typed on the demo keyboard (beh alef feh yeh): it stands in the crafts titles 1, 10 and 16.
+const std::string typeWord = "type fhtd\n";
+const std::string wordHex = "a9751f2b";
+
+const nlohmann::json& screen(const nlohmann::json& state) { return state["screen"]; }
+
+bool inFront(const nlohmann::json& state, const std::string& picture, const std::string& over) {
+    int pictureAt = -1, overAt = -1, i = 0;
+    for (const auto& c : state["controls"]) {
+        if (c["name"] == picture) pictureAt = i;
+        if (c["name"] == over) overAt = i;
+        ++i;
+    }
+    return pictureAt > overAt;
+}
+
+TEST(SearchWindow, OpensModallyBelowTheCentreFreshEachTimeWithTheInputMethodInItsBox) {
+    const auto run = runTitle(toFrm21 + openSearch + "state\n" + typeWord + "state\nkey Escape\nwait 50\nstate\n" +
+                              openSearch + "state\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 4u);
+    const auto& s = run.states;
+
+    EXPECT_EQ(s[0]["active"], "sear");
+    const auto* window = findWindow(s[0], "sear");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ((*window)["modal"], true);
+    EXPECT_EQ((*window)["width"], 270);
+    EXPECT_EQ((*window)["caption"], "");
+    EXPECT_EQ((*window)["left"], (640 - 270) / 2 + 3);  // the frame's corner placed, the client inside
+    EXPECT_EQ((*window)["top"], (480 + 220 - 139) / 2 + 22);
+    EXPECT_EQ(s[0]["focus"], "me1");
+    EXPECT_EQ(screen(s[0])["text"], "");
+    EXPECT_EQ(screen(s[0])["option"], "rad1");
+
+    EXPECT_EQ(screen(s[1])["text"], wordHex);
+    EXPECT_EQ(screen(s[1])["caret"], 0);
+    EXPECT_EQ((*findControl(s[1], "me1"))["caption"], wordHex);  // the box shows what the input method holds
+
+    EXPECT_EQ(s[2]["active"], "frm21");
+    EXPECT_EQ(findWindow(s[2], "sear"), nullptr);
+    EXPECT_EQ(screen(s[3])["text"], "");  // a new window, not the old one
+    EXPECT_EQ(screen(s[3])["option"], "rad1");
+}
+
+TEST(SearchWindow, FindStepsTheListsTopRowThroughTheTitlesThatHoldTheWord) {
+    const auto run = runTitle(toFrm21 + openSearch + find + "state\n" + typeWord + chooseRad2 + find + "state\n" +
+                              find + "state\n" + find + "state\n" + find + "state\n" + chooseRad1 + find + "state\n" +
+                              find + "state\nkey Escape\nwait 50\nstate\n" + openSearch + find + "state\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 9u);
+    const auto& s = run.states;
+    auto listTop = [&](std::size_t i) { return screen(s[i])["listTop"]; };
+
+    EXPECT_EQ(listTop(0), 0);  // an empty box finds nothing
+    EXPECT_EQ(screen(s[1])["option"], "rad2");
+    EXPECT_EQ(listTop(1), 1);
+    EXPECT_EQ(listTop(2), 10);
+    EXPECT_EQ(listTop(3), 16);
+    EXPECT_EQ(listTop(4), 16);  // no title after the last hit
+    EXPECT_EQ(screen(s[4])["text"], wordHex);  // the text survives every Find
+    EXPECT_EQ(listTop(5), 1);   // from the first title
+    EXPECT_EQ(listTop(6), 1);
+
+    EXPECT_EQ(s[7]["active"], "frm21");
+    EXPECT_EQ(s[7]["vars"]["listTop"], 1);
+    const auto& lines = screen(s[7])["listLines"];
+    EXPECT_NE(lines[1].get<std::string>().find(wordHex), std::string::npos);
+    EXPECT_EQ((*findControl(s[7], "Label2"))["caption"], lines[1]);  // the found title in the top row
+    EXPECT_EQ(listTop(8), 1);  // a fresh window with an empty box finds nothing
+}
+
+TEST(SearchWindow, EnterFindsAndTheLabelsChooseTheOptions) {
+    const auto run = runTitle(toFrm21 + openSearch + typeWord + "click 60 73\nwait 20\nkey Enter\nwait 20\nstate\n" +
+                              "key Enter\nwait 20\nstate\nclick 180 73\nwait 20\nkey Enter\nwait 20\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u);
+    EXPECT_EQ(screen(run.states[0])["option"], "rad2");
+    EXPECT_EQ(screen(run.states[0])["listTop"], 1);
+    EXPECT_EQ(screen(run.states[1])["listTop"], 10);
+    EXPECT_EQ(screen(run.states[2])["option"], "rad1");
+    EXPECT_EQ(screen(run.states[2])["listTop"], 1);
+}
+
+// Typed alone, "خوش" ends in an isolated sheen, which "خوشنویسی" (title 2) joins to the noon
+// after it: no hit. "خو" ends in waw, which joins nothing after it, and is found there.
+TEST(SearchWindow, TheTextIsComparedInItsTypedShapes) {
+    const auto run = runTitle(toFrm21 + openSearch + "type o,a\n" + find + "state\nkey Backspace\n" + find +
+                              "state\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    EXPECT_EQ(screen(run.states[0])["text"], "569947");  // sheen isolated, waw final, khah initial
+    EXPECT_EQ(screen(run.states[0])["listTop"], 0);
+    EXPECT_EQ(screen(run.states[1])["text"], "9947");
+    EXPECT_EQ(screen(run.states[1])["listTop"], 2);
+}
+
+TEST(SearchWindow, AKeyWithoutALetterShowsTheKeyMessageModallyAndTheTextStays) {
+    const auto run = runTitle(toFrm21 + openSearch + "type f\ntype A\nwait 20\nstate\ntype t\nkey Backspace\n"
+                              "wait 20\nkey Escape\nwait 20\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    const auto& s = run.states;
+    EXPECT_EQ(s[0]["active"], "Frm37");
+    const auto* message = findWindow(s[0], "Frm37");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ((*message)["modal"], true);
+    EXPECT_EQ((*message)["caption"], "VEMRA");
+    EXPECT_EQ((*message)["width"], 199);
+    EXPECT_EQ((*message)["left"], (640 - 199) / 2 + 3);
+    EXPECT_EQ((*message)["top"], (480 + 220 - 100) / 2 + 22);
+
+    // Keys typed while the message is up do not reach the search window.
+    EXPECT_EQ(s[1]["active"], "sear");
+    EXPECT_EQ(findWindow(s[1], "Frm37"), nullptr);
+    EXPECT_EQ(screen(s[1])["text"], "28");  // beh alone
+}
+
+TEST(SearchWindow, TheButtonsShowTheirPressedLookOnlyWhileHeldAndCloseByButtonOrCloseBox) {
+    const auto run = runTitle(toFrm21 + openSearch + "down 199 110\nstate\nup 199 110\nwait 20\nstate\n" +
+                              "down 70 110\nstate\nmove 200 20\nup 200 20\nwait 20\nstate\n" +
+                              "wait 600\nclick 70 110\nwait 50\nstate\n" + openSearch + "close\nwait 50\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 6u);
+    const auto& s = run.states;
+    EXPECT_TRUE(inFront(s[0], "Image2", "Image1"));
+    EXPECT_FALSE(inFront(s[1], "Image2", "Image1"));
+    EXPECT_TRUE(inFront(s[2], "Image3", "Image1"));
+    EXPECT_FALSE(inFront(s[3], "Image3", "Image1"));  // released elsewhere: the look goes, the window stays
+    EXPECT_EQ(s[3]["active"], "sear");
+    EXPECT_EQ(s[4]["active"], "frm21");
+    EXPECT_EQ(findWindow(s[4], "sear"), nullptr);
+    EXPECT_EQ(s[5]["active"], "frm21");
+    EXPECT_EQ(findWindow(s[5], "sear"), nullptr);
+}
+
+// A tree whose keyboard tables a test writes: the demo tree's data1 but for its folder "1".
+class KeyboardTree {
+public:
+    KeyboardTree() {
+        const fs::path demo = fs::path(VEMRA_DEMO_TREE);
+        for (const auto& entry : fs::directory_iterator(demo))
+            if (entry.path().filename() != "data1") fs::create_symlink(entry.path(), dir_ / entry.path().filename());
+        fs::create_directories(dir_ / "data1" / "1");
+        for (const auto& entry : fs::directory_iterator(demo / "data1"))
+            if (entry.path().filename() != "1") fs::create_symlink(entry.path(), dir_ / "data1" / entry.path().filename());
+        for (const char* file : {"3.txt", "c1.txt", "c2.txt"})
+            fs::copy_file(demo / "data1" / "1" / file, dir_ / "data1" / "1" / file);
+    }
+    void write(const std::string& file, const std::string& bytes) const {
+        std::ofstream(dir_ / "data1" / "1" / file, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    void remove(const std::string& file) const { fs::remove(dir_ / "data1" / "1" / file); }
+    ScriptRun run(const std::string& script) const { return runTitle(script, dir_.path()); }
+
+private:
+    TempDir dir_;
+};
+
+// Values as 8-character fields.
+std::string fields(std::initializer_list<long> values) {
+    std::string text;
+    for (long v : values) {
+        const std::string digits = std::to_string(v);
+        text += std::string(8 - digits.size(), ' ') + digits;
+    }
+    return text;
+}
+
+TEST(SearchWindowKeyboard, AMissingOrMalformedKeyTableIsReportedAndTheWindowOpensWithKeysThatShowTheMessage) {
+    for (const bool missing : {true, false}) {
+        KeyboardTree tree;
+        if (missing) tree.remove("3.txt");
+        else tree.write("3.txt", fields({1, 1, 1}) + "   x1234" + fields({1}));
+        const auto run = tree.run(toFrm21 + openSearch + "state\nkey Enter\nwait 50\nstate\ntype f\nwait 20\nstate\n"
+                                  "key Escape\nwait 20\nstate\nquit\n");
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+        ASSERT_EQ(run.states.size(), 4u);
+        const auto& s = run.states;
+        ASSERT_EQ(s[0]["messageBoxes"].size(), 1u) << missing;
+        EXPECT_NE(s[0]["messageBoxes"][0]["text"].get<std::string>().find("3.txt"), std::string::npos);
+        EXPECT_EQ(s[1]["active"], "sear");
+        EXPECT_EQ(s[2]["active"], "Frm37");
+        EXPECT_EQ(s[3]["active"], "sear");
+        EXPECT_EQ(screen(s[3])["text"], "");
+    }
+}
+
+TEST(SearchWindowKeyboard, RecordsThatPointPastTheCodesShowTheMessageAndBadSpansTypeNothing) {
+    KeyboardTree tree;
+    std::string keys;
+    for (int c = 1; c <= 126; ++c) keys += fields({c == 'f' ? 2 : c == 'g' ? 3 : c == 'h' ? 4 : 1});
+    tree.write("3.txt", keys);
+    // Record 1 one code, 2 indexes past the end of the codes, 3 last before first, 4 three codes.
+    tree.write("c2.txt", fields({0, 0, 1, 1, 50, 53, 2, 1, 1, 3}));
+    tree.write("c1.txt", fields({0, 40}));
+    const auto run = tree.run(toFrm21 + openSearch + "type a\nstate\ntype f\nwait 20\nstate\nkey Escape\nwait 20\n"
+                              "type gh\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u);
+    const auto& s = run.states;
+    EXPECT_TRUE(s[0]["messageBoxes"].empty());
+    EXPECT_EQ(screen(s[0])["text"], "28");
+    EXPECT_EQ(s[1]["active"], "Frm37");
+    EXPECT_EQ(s[2]["active"], "sear");
+    EXPECT_EQ(screen(s[2])["text"], "28");
+}
+
+}  // namespace
