@@ -1,5 +1,6 @@
 #include "menus/navigation.h"
 
+#include "media/media_screens.h"
 #include "menus/section_menus.h"
 #include "platform/ui/trace.h"
 #include "text/text_screens.h"
@@ -9,6 +10,7 @@ namespace vemra::menus {
 shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
     if (shell::Screen* s = createSectionMenu(name, opener)) return s;
     if (shell::Screen* s = text::createTextScreen(name, opener)) return s;
+    if (shell::Screen* s = media_screens::createMediaScreen(name, opener)) return s;
     ui::trace("screen not built yet", name);
     return nullptr;
 }
