@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -131,9 +132,13 @@ const PlayerTraits players[] = {
      .variants = storyVariants},
 };
 
-// The transport pictures, the same in both players.
-constexpr std::string_view transportButtons[] = {"Image6", "Image5", "Image8", "Image11",
-                                                 "Image12", "Image7", "Image4", "Image3"};
+using Transport = PlayerScreen::Transport;
+
+constexpr std::pair<std::string_view, Transport> transportButtons[] = {
+    {"Image6", Transport::pause},    {"Image5", Transport::play},      {"Image8", Transport::tenBack},
+    {"Image11", Transport::tenNext}, {"Image12", Transport::first},    {"Image7", Transport::last},
+    {"Image4", Transport::pageDown}, {"Image3", Transport::pageUp},
+};
 
 const PlayerVariant& chosenVariant(const PlayerTraits& traits) {
     const int chosen = traits.variantFromKind ? (un4().selectedKind == 2 ? 2 : 1) : un4().playerVariant;
@@ -162,9 +167,9 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
       length_(timeLabels(*this, traits.length)),
       watch_(*timer("t11"), [this] { Activate(); }),
       redrawAfterOpening_(*this, [this] { drawPage(); }) {
-    for (std::string_view name : transportButtons) {
+    for (const auto& [name, operation] : transportButtons) {
         auto& button = get<ui::Picture>(name);
-        button.onClick = [this, name](ui::Widget&) { transport(name); };
+        button.onClick = [this, operation](ui::Widget&) { transport(operation); };
         button.onMouseDown = [this, &button](ui::Widget&, ui::MouseButton b, unsigned, int, int) {
             pressLook(button, b, true);
         };
@@ -323,35 +328,46 @@ void PlayerScreen::updateToPage(int page) {
     drawPage();
 }
 
-void PlayerScreen::transport(std::string_view button) {
+void PlayerScreen::transport(Transport operation) {
     media::MediaDevice& device = med();
     const std::int32_t position = device.position();
-    if (button == "Image5") {  // play
+    switch (operation) {
+    case Transport::play:
         device.play();
-    } else if (button == "Image6") {  // pause
+        break;
+    case Transport::pause:
         if (device.mode() == media::playing) device.pause();
-    } else if (button == "Image12") {  // first
+        break;
+    case Transport::first:
         get<ui::Label>("Label15").setCaption("1");
         jump(0, player_.endsAndTens, currentPage_ > 0 ? 0 : -1);
-    } else if (button == "Image7") {  // last
+        break;
+    case Transport::last:
         get<ui::Label>("Label15").setCaption(std::to_string(lastPage_ + 1));
         jump(pageStart(lastPage_), player_.endsAndTens, currentPage_ < lastPage_ ? lastPage_ : -1);
-    } else if (button == "Image8") {  // ten seconds back
+        break;
+    case Transport::tenBack: {
         const std::int32_t target = std::max(position - tenSeconds, 0);
         jump(target, player_.endsAndTens, target < pageStart(currentPage_) ? std::max(currentPage_ - 1, 0) : -1);
-    } else if (button == "Image11") {  // ten seconds on
+        break;
+    }
+    case Transport::tenNext: {
         const std::int32_t target = std::min(position + tenSeconds, device.length());
         if (currentPage_ == lastPage_) {
             jump(target, player_.endsAndTens == Resume::standard ? Resume::noPlayIfStopped : player_.endsAndTens);
-            return;
+            break;
         }
         const std::int32_t next = pageStart(currentPage_ + 1);
         const bool turns = player_.tenNextStrictlyAfter ? target > next : target >= next;
         jump(target, player_.endsAndTens, turns ? currentPage_ + 1 : -1);
-    } else if (button == "Image4") {  // page down
+        break;
+    }
+    case Transport::pageDown:
         if (currentPage_ != lastPage_) jump(pageStart(currentPage_ + 1), player_.pageDown, currentPage_ + 1);
-    } else if (button == "Image3") {  // page up
+        break;
+    case Transport::pageUp:
         if (currentPage_ != 0) jump(pageStart(currentPage_ - 1), player_.pageUp, currentPage_ - 1);
+        break;
     }
 }
 

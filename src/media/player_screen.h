@@ -30,12 +30,15 @@ public:
     PlayerScreen(const PlayerTraits& traits, shell::Screen& opener);
     ~PlayerScreen() override;
 
+    // The transport pictures, the same in both players.
+    enum class Transport { pause, play, tenBack, tenNext, first, last, pageDown, pageUp };
+
     // How a jump leaves the device after setting its start point.
     enum class Resume {
-        standard,       // play if it was playing, else play and pause at once; then play if stopped
+        standard,         // play if it was playing, else play and pause at once; then play if stopped
         noPlayIfStopped,  // the same without the last step
-        playIfStopped,  // play if it was playing or is stopped, else play and pause at once
-        onlyIfPlaying,  // play if it was playing; else the device stays as it is until the next play
+        playIfStopped,    // play if it was playing or is stopped, else play and pause at once
+        onlyIfPlaying,    // play if it was playing; else the device stays as it is until the next play
     };
 
 private:
@@ -48,7 +51,9 @@ private:
     void loadPage();
     void drawPage();
     void updateToPage(int page);
-    void transport(std::string_view button);
+    void transport(Transport operation);
+    // Pauses a playing device, sets its start point to `target`, shows page `pageAfter` (none when
+    // negative) and resumes as `resume` says.
     void jump(std::int32_t target, Resume resume, int pageAfter = -1);
     void resume(Resume how);
     void jumpToEntry(ui::Label& row);
