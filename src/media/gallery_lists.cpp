@@ -1,5 +1,7 @@
 #include "media/gallery_lists.h"
 
+#include <algorithm>
+
 #include "content/content_error.h"
 
 namespace vemra::media_screens {

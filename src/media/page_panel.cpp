@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "platform/ui/window.h"
+#include "text/row_colours.h"
 
 namespace vemra::media_screens {
 
 namespace {
 constexpr char whiteMark = 14;
-constexpr gfx::Color white{255, 255, 255};
 }  // namespace
 
 PagePanel::PagePanel(ui::Label& panel, ui::Picture& background, PageLayout layout,
@@ -26,7 +26,7 @@ void PagePanel::draw(const std::vector<std::string>& lines) {
         gfx::Canvas canvas = panel_.canvas();
         if (const auto mark = line.find(whiteMark); layout_.whiteMarker && mark != std::string::npos) {
             line.erase(mark, 1);
-            canvas.font().color = white;
+            canvas.font().color = text::white;
         }
         gfx::drawLineRightAligned(canvas, line, panel_.width(), layout_.linePitch * i + PageLayout::top, zeroAdvance_);
     }

@@ -70,7 +70,6 @@ struct ContentsRows {
 
 namespace {
 
-constexpr gfx::Color white{255, 255, 255};
 constexpr int tenSeconds = 10000;
 constexpr std::size_t contentsLimit = 101;
 constexpr std::size_t pageStartsShown = 5;
@@ -188,7 +187,7 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
     if (traits.contents) {
         contents_ = std::make_unique<ContentsRows>(*this, *timer("t2"), get<ui::Label>("labcamov"));
         text::ListRows& rows = contents_->rows;
-        rows.setMarking(text::yellow, white);
+        rows.setMarking(text::yellow, text::white);
         rows.keepMaxTopAtLeastZero();
         rows.setRowHandlers([this](ui::Label& row) { jumpToEntry(row); },
                             [this](ui::Label& row) { contents_->overlay.show(row); });
@@ -403,7 +402,7 @@ void PlayerScreen::jumpToEntry(ui::Label& row) {
     rows.mark(row);
     row.repaint();
     gfx::FontSpec overlayFont = get<ui::Label>("labcamov").font();
-    overlayFont.color = white;
+    overlayFont.color = text::white;
     get<ui::Label>("labcamov").setFont(overlayFont);
     const std::size_t entry = std::size_t(row.tag);
     // A contents entry that names no page of the narration shows the nearest page there is.
