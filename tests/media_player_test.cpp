@@ -259,3 +259,20 @@ TEST(Players, ReturningFromAnotherProgramRedrawsThePage) {
     constexpr gfx::Color yellow{255, 255, 0};
     EXPECT_GT(pixelsOf(gfx::readPng(back), tourPanel, yellow), 100);
 }
+
+TEST(Players, ATransportPictureShowsItsPartOfThePressedBarOnlyWhileTheButtonIsDown) {
+    TempDir dir;
+    const std::string down = (dir / "down.png").string(), up = (dir / "up.png").string();
+    const auto run = runTitle(tour.open + "down 320 440\nshot " + down + "\nstate\nup 320 440\nshot " + up +
+                              "\nstate\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 2u);
+    EXPECT_EQ(run.states[0]["screen"]["pressed"], "Image4");
+    EXPECT_EQ(run.states[1]["screen"]["pressed"], nullptr);
+    EXPECT_EQ(run.states[1]["screen"]["currentPage"], 1);  // the release over it is the click
+    constexpr gfx::Rect button{305, 426, 31, 29};
+    const gfx::Bitmap pressedBar = demoPicture("art/frm2/Image13.bmp");
+    EXPECT_TRUE(inkOver(gfx::readPng(down), button, pressedBar, {35, 420}).empty());
+    EXPECT_TRUE(inkOver(gfx::readPng(up), button, demoPicture("art/frm2/Image1.bmp"), {0, 0}).empty());
+    EXPECT_FALSE(differingArea(gfx::readPng(down), gfx::readPng(up), button).empty());
+}
