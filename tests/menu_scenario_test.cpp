@@ -98,9 +98,10 @@ TEST(MenuScenario, EscapeOnTheMainMenuDoesNothingAndACloseRequestExits) {
 TEST(MenuScenario, SectionChoicesAndTheExitCornerFilledFromTheLitPicture) {
     TempDir dir;
     const auto run = runTitle(
-        "click 530 130\nwait 300\nclick 420 270\nstate\nkey Escape\nwait 300\n"  // frm24, first player hotspot
-        "click 530 130\nwait 300\nclick 420 318\nstate\nkey Escape\nwait 300\n"  // frm24, second
-        "click 380 195\nwait 300\nclick 540 130\nstate\nkey Escape\nwait 300\n"  // frm7, top hotspot
+        // Each choice opens a player; two Escapes lead back to the main menu.
+        "click 530 130\nwait 300\nclick 420 270\nstate\nkey Escape\nwait 300\nkey Escape\nwait 300\n"  // frm24, first
+        "click 530 130\nwait 300\nclick 420 318\nstate\nkey Escape\nwait 300\nkey Escape\nwait 300\n"  // frm24, second
+        "click 380 195\nwait 300\nclick 540 130\nstate\nkey Escape\nwait 300\nkey Escape\nwait 300\n"  // frm7, top
         "click 380 255\nwait 300\nmove 100 100\nshot " + (dir / "rest.png").string() + "\nmove 620 450\nshot " +
         (dir / "exit.png").string() + "\nquit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
@@ -108,6 +109,9 @@ TEST(MenuScenario, SectionChoicesAndTheExitCornerFilledFromTheLitPicture) {
     EXPECT_EQ(run.states[0]["vars"]["selectedKind"], 1);
     EXPECT_EQ(run.states[1]["vars"]["selectedKind"], 2);
     EXPECT_EQ(run.states[2]["vars"]["playerVariant"], 4);
+    EXPECT_EQ(run.states[0]["active"], "frm2");
+    EXPECT_EQ(run.states[2]["active"], "frm8");
+    EXPECT_EQ(run.states[2]["devices"]["shared"]["file"], "data1\\qem02.dat");  // variant 4
     const gfx::Rect corner{499, 400, 144, 80};
     const gfx::Rect lit = differingArea(gfx::readPng(dir / "rest.png"), gfx::readPng(dir / "exit.png"));
     EXPECT_FALSE(lit.empty());

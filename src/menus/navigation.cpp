@@ -1,5 +1,6 @@
 #include "menus/navigation.h"
 
+#include "media/media_screens.h"
 #include "media/picture_branch.h"
 #include "menus/section_menus.h"
 #include "names/about_center.h"
@@ -13,6 +14,7 @@ shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
     if (shell::Screen* s = createSectionMenu(name, opener)) return s;
     if (shell::Screen* s = text::createTextScreen(name, opener, createScreen)) return s;
     if (shell::Screen* s = media::createPictureBranchScreen(name, opener)) return s;
+    if (shell::Screen* s = media_screens::createMediaScreen(name, opener)) return s;
     if (name == "Frm14") return &ui::app().create<names::TFrm14>(opener);
     ui::trace("screen not built yet", name);
     return nullptr;

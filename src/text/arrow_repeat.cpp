@@ -2,7 +2,7 @@
 
 namespace vemra::text {
 
-ArrowRepeat::ArrowRepeat(ui::Timer& timer) : timer_(timer) {
+ArrowRepeat::ArrowRepeat(ui::Timer& timer, int firstDelay) : timer_(timer), firstDelay_(firstDelay) {
     timer_.onTimer = [this](ui::Timer&) { tick(); };
 }
 
@@ -12,7 +12,7 @@ void ArrowRepeat::addArrow(ui::Widget& arrow, int direction, ui::Picture& presse
     arrow.onMouseDown = [this, direction, &pressedLook](ui::Widget&, ui::MouseButton button, unsigned, int, int) {
         if (button != ui::MouseButton::left) return;
         direction_ = direction;
-        timer_.setInterval(firstDelayMs);
+        timer_.setInterval(firstDelay_);
         timer_.setEnabled(true);
         pressedLook.bringToFront();
     };

@@ -18,7 +18,8 @@ public:
     static constexpr int firstDelayMs = 500;
     static constexpr int repeatMs = 100;
 
-    explicit ArrowRepeat(ui::Timer& timer);
+    // `firstDelay`: the wait before the first repeated step.
+    explicit ArrowRepeat(ui::Timer& timer, int firstDelay = firstDelayMs);
 
     // `direction` is the arrow's number in `repeatDir` (1, 2, …); `step` moves one line.
     void addArrow(ui::Widget& arrow, int direction, ui::Picture& pressedLook, std::function<void()> step);
@@ -35,6 +36,7 @@ private:
     void tick();
 
     ui::Timer& timer_;
+    int firstDelay_;
     std::vector<Arrow> arrows_;
     int direction_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "text/list_rows.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "shell/design_builder.h"
@@ -13,9 +14,15 @@ constexpr int hotspotCursor = 5;
 ListRows::ListRows(std::vector<ui::Label*> rows, int& top)
     : rows_(std::move(rows)), top_(top), show_([](ui::Label& row, const std::string& line) { row.setCaption(line); }) {}
 
-void ListRows::setMarking(gfx::Color normal, gfx::Color marked) {
+void ListRows::setMarking(gfx::Color normal, gfx::Color marked, int markedTag) {
     normal_ = normal;
     marked_ = marked;
+    markedTag_ = markedTag;
+}
+
+int ListRows::maxTop() const {
+    const int last = count() - int(rows_.size());
+    return maxTopAtLeastZero_ ? std::max(last, 0) : last;
 }
 
 void ListRows::setRowHandlers(std::function<void(ui::Label& row)> click, std::function<void(ui::Label& row)> hover) {
@@ -65,13 +72,17 @@ void ListRows::lineDown() {
     refresh();
 }
 
-void ListRows::mark(ui::Label& row) {
+void ListRows::clearMark(int none) {
     if (ui::Label* previous = markedRow_.get()) {
         colour(*previous, normal_.value_or(previous->font().color));
         showLineOf(*previous);
         markedRow_ = nullptr;
     }
-    markedTag_ = row.tag;
+    markedTag_ = none;
+}
+
+void ListRows::mark(ui::Label& row) {
+    clearMark(row.tag);
     colour(row, marked_.value_or(row.font().color));
     showLineOf(row);
     markedRow_ = &row;

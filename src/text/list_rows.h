@@ -30,8 +30,11 @@ public:
     ListRows(std::vector<ui::Label*> rows, int& top);
 
     void setShowLine(ShowLine show) { show_ = std::move(show); }
-    // Rows whose tag equals the marked tag are drawn in `marked`, the others in `normal`.
-    void setMarking(gfx::Color normal, gfx::Color marked);
+    // Rows whose tag equals the marked tag are drawn in `marked`, the others in `normal`;
+    // `markedTag` is the tag marked before any row is clicked.
+    void setMarking(gfx::Color normal, gfx::Color marked, int markedTag = 0);
+    // `maxTop` stays at 0 for lists shorter than the rows, so even they accept one line down.
+    void keepMaxTopAtLeastZero() { maxTopAtLeastZero_ = true; }
     // Gives every row the hotspot cursor and the click and hover handlers.
     void setRowHandlers(std::function<void(ui::Label& row)> click, std::function<void(ui::Label& row)> hover = {});
 
@@ -40,7 +43,7 @@ public:
     const std::vector<int>& tags() const { return tags_; }
     int count() const { return int(lines_.size()); }
     // The entry count minus the rows (negative for short lists); the top index goes up to one more.
-    int maxTop() const { return count() - int(rows_.size()); }
+    int maxTop() const;
     int top() const { return top_; }
 
     // Fills the rows from the top index.
@@ -52,6 +55,8 @@ public:
     // Marks the entry shown on `row`: the row marked before shows its line again in the normal
     // colour, `row` in the marked colour.
     void mark(ui::Label& row);
+    // Shows the marked row in the normal colour and marks nothing (`markedTag` becomes `none`).
+    void clearMark(int none);
     int markedTag() const { return markedTag_; }
     ui::Label* markedRow() const { return markedRow_.get(); }
 
@@ -67,6 +72,7 @@ private:
     std::vector<int> tags_;
     std::optional<gfx::Color> normal_, marked_;
     int markedTag_ = 0;
+    bool maxTopAtLeastZero_ = false;
     ui::Ref<ui::Label> markedRow_;
 };
 

@@ -4,8 +4,9 @@
 
 namespace vemra::text {
 
-// The colours of list rows and reading text.
+// The colours of list rows, reading text and player pages.
 inline constexpr gfx::Color yellow{255, 255, 0};
 inline constexpr gfx::Color red{255, 0, 0};
+inline constexpr gfx::Color white{255, 255, 255};
 
 }  // namespace vemra::text

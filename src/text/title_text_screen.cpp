@@ -29,7 +29,7 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
                 {.rows = 8, .maxTopNotBelowZero = true, .shadowed = true}, un4().zeroAdvanceCodes),
       repeat_(*timer("t2")),
       watch_(*timer("t1"), [this] { activateStandard(); }),
-      redrawAfterOpening_(addTimer("redrawAfterOpening", 1, false)) {
+      redrawAfterOpening_(*this, [this] { drawRows(); }) {
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
     titleRows_.setMarking(yellow, red);
     titleRows_.setShowLine([this](ui::Label& row, const std::string& title) { drawTitle(row, title); });
@@ -41,12 +41,6 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
     for (std::string_view name : {"m1", "luptrs", "ldntrs"})
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     background().onClick = [this](ui::Widget&) { hidePanel(get<ui::Panel>("Panel1"), background()); };
-    // The opener repaints this screen after showing it, which covers the rows that the activation
-    // drew: they are drawn again once the opening has finished.
-    redrawAfterOpening_.onTimer = [this](ui::Timer& t) {
-        t.setEnabled(false);
-        drawRows();
-    };
     setExitCorner("m6", "m9");
     onShow = [this, centre = onShow](ui::Widget& w) {
         centre(w);
@@ -68,7 +62,7 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
 }
 
 void Tfrm18::FormShow() {
-    redrawAfterOpening_.setEnabled(true);
+    redrawAfterOpening_.arm();
     for (std::string_view name : {"Image2", "Image3", "Image4", "Image5"}) get<ui::Picture>(name).sendToBack();
     std::vector<std::string> titles = content::loadLines("data2\\qem0015.dat");
     // The text pool is checked first: without it the screen lists nothing.

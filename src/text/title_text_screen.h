@@ -3,6 +3,7 @@
 #include <string>
 
 #include "content/whole_text_file.h"
+#include "shell/redraw_after_opening.h"
 #include "shell/screen.h"
 #include "text/arrow_repeat.h"
 #include "text/glyph_text_rows.h"
@@ -33,7 +34,7 @@ private:
     GlyphTextRows textRows_;
     ArrowRepeat repeat_;
     ReactivationWatch watch_;
-    ui::Timer& redrawAfterOpening_;
+    shell::RedrawAfterOpening redrawAfterOpening_;
     content::WholeTextFile textIndex_{"data2\\qem0016.dat", {}};
     content::WholeTextFile texts_{"data2\\qem0017.dat", {}};
 };

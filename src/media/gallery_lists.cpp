@@ -1,0 +1,37 @@
+#include "media/gallery_lists.h"
+
+#include <algorithm>
+
+#include "content/content_error.h"
+
+namespace vemra::media_screens {
+
+GalleryEntries galleryEntries(const content::WholeTextFile& ranges, std::int64_t position,
+                              const content::WholeTextFile& entries, const std::vector<std::string>& titles,
+                              std::string_view titlesName) {
+    const std::int64_t first = ranges.field(position);
+    const std::int64_t last = std::min<std::int64_t>(ranges.field(position + 8), first + galleryListLimit - 1);
+    GalleryEntries list;
+    for (std::int64_t e = first; e <= last; ++e) {
+        const std::int32_t line = entries.field(e * 8 + 1);
+        if (line < 1 || std::size_t(line) > titles.size())
+            throw content::ContentError(entries.name() + ": entry " + std::to_string(e) + " names line " +
+                                        std::to_string(line) + ", but " + std::string(titlesName) + " has " +
+                                        std::to_string(titles.size()));
+        list.indexes.push_back(line - 1);
+        list.titles.push_back(titles[std::size_t(line - 1)]);
+    }
+    return list;
+}
+
+std::string galleryPicturePath(int pictureIndex) {
+    const int n = pictureIndex + 1;
+    return "data3\\" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".bmp";
+}
+
+std::string gallerySoundPath(int soundIndex) {
+    const int n = soundIndex + 1;
+    return "data4\\" + std::string(n < 10 ? "00" : n < 100 ? "0" : "") + std::to_string(n) + ".dat";
+}
+
+}  // namespace vemra::media_screens

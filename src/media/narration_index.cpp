@@ -1,0 +1,45 @@
+#include "media/narration_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vemra::media_screens {
+
+namespace {
+
+constexpr std::int64_t pageRecordLength = 24;
+constexpr std::int64_t contentsRecordLength = 32;
+
+std::size_t recordCount(const content::WholeTextFile& index, std::int64_t recordLength, std::size_t limit) {
+    return std::min(index.text().size() / std::size_t(recordLength), limit);
+}
+
+}  // namespace
+
+std::vector<PageRecord> readPageIndex(const content::WholeTextFile& index, std::size_t limit) {
+    std::vector<PageRecord> pages(recordCount(index, pageRecordLength, limit));
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        const std::int64_t at = std::int64_t(k) * pageRecordLength + 1;
+        pages[k] = {text::readRange(index, at), index.field(at + 16)};
+    }
+    return pages;
+}
+
+std::vector<ContentsRecord> readContentsIndex(const content::WholeTextFile& index, std::size_t limit) {
+    std::vector<ContentsRecord> entries(recordCount(index, contentsRecordLength, limit));
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const std::int64_t at = std::int64_t(e) * contentsRecordLength + 1;
+        entries[e] = {text::readRange(index, at), index.field(at + 16), index.field(at + 24)};
+    }
+    return entries;
+}
+
+std::int32_t startPoint(std::int32_t mark, std::int32_t length, std::int64_t divisor) {
+    const double ms = std::round(double(length) / double(divisor) * double(mark));
+    constexpr double lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double highest = std::numeric_limits<std::int32_t>::max();
+    return std::int32_t(std::clamp(ms, lowest, highest));
+}
+
+}  // namespace vemra::media_screens

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "content/whole_text_file.h"
+#include "text/text_pool.h"
+
+namespace vemra::media_screens {
+
+// A page of a narration: where its text lies in the page text, and its time mark.
+struct PageRecord {
+    text::TextRange text;
+    std::int32_t mark = 0;
+};
+
+// A contents entry: where its caption lies in the contents text, its page (from 1), its time mark.
+struct ContentsRecord {
+    text::TextRange caption;
+    std::int32_t page = 0;
+    std::int32_t mark = 0;
+};
+
+// The 24-character records of a page index, as many as its whole text holds whole (the closing
+// CR LF does not count) but at most `limit`. A field that is not a number throws ContentError.
+std::vector<PageRecord> readPageIndex(const content::WholeTextFile& index, std::size_t limit);
+
+// The 32-character records of a contents index, likewise.
+std::vector<ContentsRecord> readContentsIndex(const content::WholeTextFile& index, std::size_t limit);
+
+// The start point in milliseconds of time mark `mark` in a narration `length` ms long whose marks
+// count `divisor` to the length: length / divisor × mark, to the nearest millisecond.
+std::int32_t startPoint(std::int32_t mark, std::int32_t length, std::int64_t divisor);
+
+}  // namespace vemra::media_screens
