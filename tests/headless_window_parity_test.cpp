@@ -82,3 +82,34 @@ TEST(HeadlessWindowParity, ThePlaceScreenItsArticleAndTheAlbumLookTheSameHeadles
     }
     EXPECT_EQ(headless.states.back()["screen"]["albumPos"], 2);
 }
+
+TEST(HeadlessWindowParity, APlayerFollowingItsNarrationAndAGalleryClipLookTheSameHeadlessAndInTheWindow) {
+    VirtualDisplay display;
+    if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
+    const char* const names[] = {"player", "gallery"};
+    const auto script = [](const TempDir& dir) {
+        const auto shot = [&](const char* name) {
+            return "state\nshot " + (dir / (std::string(name) + ".png")).string() + "\n";
+        };
+        // The tour player with a contents entry chosen and its page turned by the narration; then
+        // a gallery with a sound clip playing in its panel.
+        return "click 530 130\nwait 150\nclick 420 270\nwait 650\nclick 500 267\nwait 3000\n" + shot("player") +
+               "key Escape\nwait 300\nkey Escape\nwait 300\nclick 380 255\nwait 150\nclick 550 345\nwait 650\n"
+               "click 470 179\nwait 300\nclick 220 323\nwait 1100\n" +
+               shot("gallery") + "quit\n";
+    };
+    TempDir headlessDir, windowDir;
+    const auto headless = runOnTree(VEMRA_DEMO_TREE, script(headlessDir));
+    const auto window = runOnTree(VEMRA_DEMO_TREE, script(windowDir), display.env(), "--virtual-time");
+    ASSERT_EQ(headless.exitCode, 0) << headless.errors;
+    ASSERT_EQ(window.exitCode, 0) << window.errors;
+    ASSERT_EQ(headless.states.size(), std::size(names));
+    ASSERT_EQ(window.states.size(), std::size(names));
+    EXPECT_EQ(headless.states[0]["active"], "frm2");
+    EXPECT_TRUE(headless.states[1]["screen"]["panelVisible"]);
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const std::string file = std::string(names[i]) + ".png";
+        EXPECT_EQ(window.states[i]["screen"], headless.states[i]["screen"]) << file;
+        EXPECT_EQ(differingArea(gfx::readPng(headlessDir / file), gfx::readPng(windowDir / file)), gfx::Rect{}) << file;
+    }
+}

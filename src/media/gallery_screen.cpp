@@ -35,7 +35,6 @@ const GalleryMember members[] = {
 constexpr std::array<std::string_view, 5> pictureRowNames{"Label2", "Label3", "Label4", "Label5", "Label6"};
 constexpr std::array<std::string_view, 5> soundRowNames{"Label7", "Label8", "Label9", "Label10", "Label11"};
 constexpr int none = -1;
-constexpr int firstTickMs = 10;
 constexpr int tickMs = 1000;
 
 content::WholeTextFile wholeFile(std::string name, const std::vector<std::string>& lines) {
@@ -78,7 +77,7 @@ GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
     };
     onActivate = [this](ui::Widget&) { Activate(); };
     onDeactivate = [this](ui::Widget&) { tr1_.setEnabled(false); };
-    describeScreen = [this](nlohmann::json& screen) { describe(screen); };
+    describeScreen = [this](nlohmann::json& screen) { describeState(screen); };
     ui::app().handle([this] {
         un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
         pictureSounds_ = content::WholeTextFile::load("data2\\qem0030.dat");
@@ -251,7 +250,7 @@ void GalleryScreen::exitScreen() {
     Screen::exitScreen();
 }
 
-void GalleryScreen::describe(nlohmann::json& screen) const {
+void GalleryScreen::describeState(nlohmann::json& screen) const {
     screen["listTop"] = un4().listTop;
     screen["maxTop"] = pictures_.maxTop();
     screen["soundTop"] = soundTop_;

@@ -43,7 +43,7 @@ private:
     void pressLook(ui::Picture& button);
     void hideFullTitle();
     void resetListState() override;
-    void describe(nlohmann::json& screen) const;
+    void describeState(nlohmann::json& screen) const;
 
     media::MediaDevice& med();
 

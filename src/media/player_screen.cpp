@@ -168,7 +168,7 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
       redrawAfterOpening_(*this, [this] { drawPage(); }) {
     for (const auto& [name, operation] : transportButtons) {
         auto& button = get<ui::Picture>(name);
-        button.onClick = [this, operation](ui::Widget&) { transport(operation); };
+        button.onClick = [this, op = operation](ui::Widget&) { transport(op); };
         button.onMouseDown = [this, &button](ui::Widget&, ui::MouseButton b, unsigned, int, int) {
             pressLook(button, b, true);
         };
@@ -208,7 +208,7 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
         FormShow();
     };
     onActivate = [this](ui::Widget&) { Activate(); };
-    describeScreen = [this](nlohmann::json& screen) { describe(screen); };
+    describeScreen = [this](nlohmann::json& screen) { describeState(screen); };
     ui::app().handle([this] { FormCreate(); });
 }
 
@@ -428,7 +428,7 @@ void PlayerScreen::pressLook(ui::Picture& button, ui::MouseButton mouse, bool do
     }
 }
 
-void PlayerScreen::describe(nlohmann::json& screen) const {
+void PlayerScreen::describeState(nlohmann::json& screen) const {
     screen["currentPage"] = currentPage_;
     screen["lastPage"] = lastPage_;
     screen["pageStarts"] = std::vector<std::int32_t>(

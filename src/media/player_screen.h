@@ -59,7 +59,7 @@ private:
     void jumpToEntry(ui::Label& row);
     void pressLook(ui::Picture& button, ui::MouseButton mouse, bool down);
     std::int32_t pageStart(int page) const;
-    void describe(nlohmann::json& screen) const;
+    void describeState(nlohmann::json& screen) const;
 
     media::MediaDevice& med();
 
