@@ -98,21 +98,13 @@ void Tfrm31::addPressedLook(ui::Picture& button) {
 }
 
 void Tfrm31::exitScreen() {
-    shell::Backdrop& frm17 = shell::backdrop();
-    frm17.Timer7().setEnabled(false);
     if (med1_.mode() != 0) med1_.close();
-    if (frm17.Med1().mode() != 0) frm17.Med1().close();
-    un4().transitionCover = &cover();
-    un4().transitionSource = parentScreen() ? &parentScreen()->background() : nullptr;
-    cover().bringToFront();
     auto& region = get<ui::Panel>("Panv");
     if (region.top() != parkedTop) {
         region.setTop(parkedTop);
         background().repaint();
     }
-    if (un4().effectsOn == 1 && parentScreen()) frm17.RunNextEffect();
-    release();
-    un4().exitLit = 0;
+    Screen::exitScreen();
 }
 
 }  // namespace vemra::media

@@ -111,12 +111,7 @@ void Tfrm32::exitScreen() {
     get<ui::Panel>("Panel4").setVisible(false);
     timer("Timer1")->setEnabled(false);
     timer("Timer2")->setEnabled(false);
-    un4().transitionCover = &cover();
-    cover().bringToFront();
-    un4().transitionSource = &parentScreen()->background();
-    if (un4().effectsOn == 1) shell::backdrop().RunNextEffect();
-    release();
-    un4().exitLit = 0;
+    leaveWithEffect();
 }
 
 }  // namespace vemra::names

@@ -105,10 +105,14 @@ void Screen::exitScreen() {
     Backdrop& frm17 = backdrop();
     frm17.Timer7().setEnabled(false);
     if (frm17.Med1().mode() != 0) frm17.Med1().close();
+    leaveWithEffect();
+}
+
+void Screen::leaveWithEffect() {
     un4().transitionCover = &cover();
     un4().transitionSource = parent_ ? &parent_->background() : nullptr;
     cover().bringToFront();
-    if (un4().effectsOn == 1 && parent_) frm17.RunNextEffect();
+    if (un4().effectsOn == 1 && parent_) backdrop().RunNextEffect();
     release();
     un4().exitLit = 0;
 }

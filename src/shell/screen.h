@@ -49,7 +49,8 @@ public:
     // Opens `target` above this screen: cover (brought to the front first when asked), source,
     // effect, show, cover to the back.
     void openScreen(Screen& target, bool coverToFront = false);
-    // Leaves this screen for the one beneath: what Escape, a close request and the exit do.
+    // Leaves this screen for the one beneath: what Escape, a close request and the exit do. The
+    // standard way stops the corner animation, closes the shared device and leaves with an effect.
     virtual void exitScreen();
 
 protected:
@@ -66,6 +67,10 @@ protected:
     void endHover();
     // Puts the lit exit corner back behind the background when it is lit.
     void unlightExit();
+
+    // The last steps of every way back: cover and source set, the effect towards the parent's
+    // picture when effects are on, the screen released.
+    void leaveWithEffect();
 
     // The standard activation steps; screens call it from their own activation when they add to it.
     void activateStandard();

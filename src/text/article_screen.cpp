@@ -104,13 +104,8 @@ void Tfrm19::choosePart(ui::Picture& button) {
 }
 
 void Tfrm19::exitScreen() {
-    un4().transitionCover = &cover();
-    un4().transitionSource = parentScreen() ? &parentScreen()->background() : nullptr;
-    cover().bringToFront();
     hidePanel(get<ui::Panel>("Panel1"), background());
-    if (un4().effectsOn == 1 && parentScreen()) shell::backdrop().RunNextEffect();
-    release();
-    un4().exitLit = 0;
+    leaveWithEffect();
 }
 
 }  // namespace vemra::text

@@ -189,12 +189,7 @@ void Tfrm5::exitScreen() {
     hideIfVisible(get<ui::Picture>("m4"));
     hideIfVisible(get<ui::Picture>("m2"));
     get<ui::Memo>("me1").setTop(parkedTop);
-    un4().transitionCover = &cover();
-    cover().bringToFront();
-    un4().transitionSource = parentScreen() ? &parentScreen()->background() : nullptr;
-    if (un4().effectsOn == 1 && parentScreen()) shell::backdrop().RunNextEffect();
-    release();
-    un4().exitLit = 0;
+    leaveWithEffect();
 }
 
 }  // namespace vemra::text

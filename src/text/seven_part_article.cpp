@@ -95,12 +95,7 @@ void Tfrm20::pickPart(ui::Picture& button) {
 void Tfrm20::exitScreen() {
     shell::backdrop().Timer7().setEnabled(false);
     hidePanel(get<ui::Panel>("Panel1"), background());
-    un4().transitionCover = &cover();
-    cover().bringToFront();
-    un4().transitionSource = parentScreen() ? &parentScreen()->background() : nullptr;
-    if (un4().effectsOn == 1 && parentScreen()) shell::backdrop().RunNextEffect();
-    release();
-    un4().exitLit = 0;
+    leaveWithEffect();
 }
 
 }  // namespace vemra::text
