@@ -45,13 +45,6 @@ gfx::Bitmap demoPicture(const std::string& relative) {
     return gfx::decodeBmp(win::readBinaryFile(std::filesystem::path(VEMRA_DEMO_TREE) / relative));
 }
 
-int pixelsOf(const gfx::Bitmap& shot, gfx::Rect r, gfx::Color c) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom(); ++y)
-        for (int x = r.left; x < r.right(); ++x) n += shot.pixel(x, y) == c.pixel();
-    return n;
-}
-
 }  // namespace
 
 TEST(Players, TheTourStartsOnPageOneAndTurnsWithinAQuarterSecondOfTheNextPagesStart) {

@@ -24,16 +24,6 @@ const std::string toFrm32 = toFrm14 + "move 50 30\nclick 50 30\nwait 50\n";
 
 const char* const rowOrder[] = {"Label7", "Label2", "Label3", "Label4", "Label5", "Label6"};
 
-bool inFront(const nlohmann::json& state, const std::string& picture, const std::string& over) {
-    int pictureAt = -1, overAt = -1, i = 0;
-    for (const auto& c : state["controls"]) {
-        if (c["name"] == picture) pictureAt = i;
-        if (c["name"] == over) overAt = i;
-        ++i;
-    }
-    return pictureAt > overAt;
-}
-
 std::vector<std::string> demoNames() {
     content::setContentRoot(VEMRA_DEMO_TREE);
     std::vector<std::string> hex;

@@ -1,8 +1,13 @@
 #include "scenario_support.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 #include <chrono>
 #include <cstdio>
@@ -75,6 +80,23 @@ const nlohmann::json* findControl(const nlohmann::json& state, const std::string
     return nullptr;
 }
 
+bool inFront(const nlohmann::json& state, const std::string& picture, const std::string& over) {
+    int pictureAt = -1, overAt = -1, i = 0;
+    for (const auto& c : state["controls"]) {
+        if (c["name"] == picture) pictureAt = i;
+        if (c["name"] == over) overAt = i;
+        ++i;
+    }
+    return pictureAt > overAt;
+}
+
+int pixelsOf(const gfx::Bitmap& shot, gfx::Rect r, gfx::Color c) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom(); ++y)
+        for (int x = r.left; x < r.right(); ++x) n += shot.pixel(x, y) == c.pixel();
+    return n;
+}
+
 gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b, std::optional<gfx::Rect> within) {
     const gfx::Rect r = within ? within->intersected(a.bounds()) : a.bounds();
     gfx::Rect area;
@@ -84,35 +106,49 @@ gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b, std::optiona
     return area;
 }
 
+// Xvfb picks a free display itself and writes its number to a pipe (-displayfd): tests that start
+// servers at the same time never race for one display number.
 VirtualDisplay::VirtualDisplay() {
-    if (access("/usr/bin/Xvfb", X_OK) != 0) return;
-    for (number_ = 90; number_ < 140; ++number_) {
-        const std::string lock = "/tmp/.X" + std::to_string(number_) + "-lock";
-        if (access(lock.c_str(), F_OK) == 0) continue;
-        const std::string display = ":" + std::to_string(number_);
-        pid_ = fork();
-        if (pid_ == 0) {
-            freopen("/dev/null", "w", stderr);
-            execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number_);
-        for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        int status = 0;
-        if (access(socket.c_str(), F_OK) == 0 && waitpid(pid_, &status, WNOHANG) == 0) return;
-        kill(pid_, SIGTERM);
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) return;
+    const int writeFd = fcntl(fds[1], F_DUPFD, 3);  // without close-on-exec: Xvfb writes the display here
+    close(fds[1]);
+    if (writeFd < 0) {
+        close(fds[0]);
+        return;
     }
+    const std::string fdText = std::to_string(writeFd);
+    const char* argv[] = {"Xvfb", "-displayfd", fdText.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(writeFd);
+    std::string number;
+    if (failed == 0) {
+        pollfd ready{fds[0], POLLIN, 0};
+        char c;
+        while (poll(&ready, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    }
+    close(fds[0]);
+    if (failed != 0) return;
+    pid_ = pid;
+    if (number.empty()) {
+        stop();
+        return;
+    }
+    name_ = ":" + number;
 }
 
-VirtualDisplay::~VirtualDisplay() {
+VirtualDisplay::~VirtualDisplay() { stop(); }
+
+void VirtualDisplay::stop() {
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
-    int status = 0;
-    waitpid(pid_, &status, 0);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
 }
 
 }  // namespace vemra::testing

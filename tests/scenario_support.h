@@ -41,25 +41,34 @@ ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree 
 
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);
 const nlohmann::json* findControl(const nlohmann::json& state, const std::string& name);
+// Whether the control `picture` stands above `over` in a state's controls (listed bottom to top).
+bool inFront(const nlohmann::json& state, const std::string& picture, const std::string& over);
 
 // The rectangle that holds every pixel where two bitmaps of one size differ (empty when equal),
 // looking only inside `within` when given.
 gfx::Rect differingArea(const gfx::Bitmap& a, const gfx::Bitmap& b, std::optional<gfx::Rect> within = {});
+
+// How many pixels of a rectangle of a screenshot have the colour.
+int pixelsOf(const gfx::Bitmap& shot, gfx::Rect r, gfx::Color c);
 
 // Starts Xvfb on a free display for the life of the object; `running()` is false when it can't.
 class VirtualDisplay {
 public:
     VirtualDisplay();
     ~VirtualDisplay();
-    bool running() const { return pid_ > 0; }
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+    bool running() const { return !name_.empty(); }
+    // The display's name, as DISPLAY gives it (":93").
+    const std::string& name() const { return name_; }
     // System display libraries loaded by SDL leave a few bytes that the leak checker cannot attribute.
-    std::string env() const {
-        return "DISPLAY=:" + std::to_string(number_) + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 ";
-    }
+    std::string env() const { return "DISPLAY=" + name_ + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "; }
 
 private:
+    void stop();
+
     int pid_ = -1;
-    int number_ = 0;
+    std::string name_;
 };
 
 }  // namespace vemra::testing

@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -19,6 +13,7 @@
 #include "platform/sdl/null_audio_output.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_keys.h"
+#include "scenario_support.h"
 
 // GCC and clang tell an AddressSanitizer build in different ways.
 #if defined(__SANITIZE_ADDRESS__)
@@ -31,8 +26,6 @@
 #if defined(VEMRA_ADDRESS_SANITIZER)
 #include <sanitizer/lsan_interface.h>
 #endif
-
-extern char** environ;
 
 namespace vemra::sdl {
 namespace {
@@ -186,70 +179,28 @@ auto withoutLeakChecks(F&& f) {
     return f();
 }
 
-// An X server of its own on a free display, for as long as the test suite runs.
-class Xvfb {
-public:
-    // Empty when Xvfb is not installed or does not come up.
-    static std::optional<std::string> start(pid_t& pid) {
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
-        const int writeFd = fcntl(fds[1], F_DUPFD, 3);  // without close-on-exec: Xvfb writes the display here
-        close(fds[1]);
-        if (writeFd < 0) {
-            close(fds[0]);
-            return std::nullopt;
-        }
-        const std::string fdText = std::to_string(writeFd);
-        const char* argv[] = {"Xvfb", "-displayfd", fdText.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        const int failed = posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(writeFd);
-        std::string display;
-        if (failed == 0) {
-            pollfd ready{fds[0], POLLIN, 0};
-            char c;
-            while (poll(&ready, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') display += c;
-        }
-        close(fds[0]);
-        if (failed != 0) return std::nullopt;
-        if (display.empty()) {
-            stop(pid);
-            return std::nullopt;
-        }
-        return ":" + display;
-    }
-    static void stop(pid_t pid) {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-};
-
 class SdlWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        display_ = Xvfb::start(pid_);
-        if (!display_) return;
+        display_ = std::make_unique<vemra::testing::VirtualDisplay>();
+        if (!display_->running()) return;
         for (const char* name : {"DISPLAY", "SDL_VIDEODRIVER", "SDL_AUDIODRIVER"})
             if (const char* value = std::getenv(name)) saved_.emplace_back(name, value);
             else saved_.emplace_back(name, std::nullopt);
-        setenv("DISPLAY", display_->c_str(), 1);
+        setenv("DISPLAY", display_->name().c_str(), 1);
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
     }
     static void TearDownTestSuite() {
-        if (!display_) return;
+        if (!display_->running()) return;
         for (const auto& [name, value] : saved_)
             if (value) setenv(name, value->c_str(), 1);
             else unsetenv(name);
         saved_.clear();
-        Xvfb::stop(pid_);
         display_.reset();
     }
     void SetUp() override {
-        if (!display_) GTEST_SKIP() << "Xvfb is not usable";
+        if (!display_->running()) GTEST_SKIP() << "Xvfb is not usable";
         backend_ = withoutLeakChecks([] { return createSdlBackend({}); });
     }
 
@@ -259,8 +210,7 @@ protected:
         }
     }
 
-    static inline std::optional<std::string> display_;
-    static inline pid_t pid_ = 0;
+    static inline std::unique_ptr<vemra::testing::VirtualDisplay> display_;  // for as long as the suite runs
     static inline std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
     std::unique_ptr<SdlBackend> backend_;
 };

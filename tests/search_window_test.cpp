@@ -28,16 +28,6 @@ const std::string wordHex = "a9751f2b";
 
 const nlohmann::json& screen(const nlohmann::json& state) { return state["screen"]; }
 
-bool inFront(const nlohmann::json& state, const std::string& picture, const std::string& over) {
-    int pictureAt = -1, overAt = -1, i = 0;
-    for (const auto& c : state["controls"]) {
-        if (c["name"] == picture) pictureAt = i;
-        if (c["name"] == over) overAt = i;
-        ++i;
-    }
-    return pictureAt > overAt;
-}
-
 TEST(SearchWindow, OpensModallyBelowTheCentreFreshEachTimeWithTheInputMethodInItsBox) {
     const auto run = runTitle(toFrm21 + openSearch + "state\n" + typeWord + "state\nkey Escape\nwait 50\nstate\n" +
                               openSearch + "state\nquit\n");

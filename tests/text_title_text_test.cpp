@@ -24,14 +24,6 @@ constexpr gfx::Rect textArea{23, 140, 364, 274};
 constexpr gfx::Point panelOrigin{12, 110};
 int rowTop(int r) { return textArea.top + 5 + 32 * r; }
 
-// Counts the pixels of a colour inside a rectangle of a screenshot.
-int pixelsOf(const gfx::Bitmap& shot, gfx::Rect r, gfx::Color c) {
-    int n = 0;
-    for (int y = r.top; y < r.bottom(); ++y)
-        for (int x = r.left; x < r.right(); ++x) n += shot.pixel(x, y) == c.pixel();
-    return n;
-}
-
 }  // namespace
 
 TEST(TitleTextScreen, EightTitlesScrollByOneLineAndSevenDoNotScroll) {
