@@ -96,3 +96,19 @@ TEST(HeadlessWindowParity, APlayerFollowingItsNarrationAndAGalleryClipLookTheSam
     EXPECT_EQ(headless.states[0]["active"], "frm2");
     EXPECT_TRUE(headless.states[1]["screen"]["panelVisible"]);
 }
+
+TEST(HeadlessWindowParity, TheSearchWindowAndTheRollingNamesLookTheSameHeadlessAndInTheWindow) {
+    VirtualDisplay display;
+    if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
+    // A word typed and found over the crafts list; then the names rolling with their strip.
+    const auto headless = expectSameHeadlessAndInTheWindow(
+        display, {{"click 380 130\nwait 150\nclick 500 125\nwait 150\nclick 530 300\nwait 150\nclick 407 415\nwait 150\n"
+                   "type fhtd\nclick 111 76\nwait 50\nclick 199 110\nwait 150\n",
+                   "search"},
+                  {"key Escape\nwait 300\nkey Escape\nwait 300\nkey Escape\nwait 300\nkey Escape\nwait 300\n"
+                   "click 580 70\nwait 650\nmove 50 30\nclick 50 30\nwait 2500\n",
+                   "names"}});
+    ASSERT_EQ(headless.states.size(), 2u);
+    EXPECT_EQ(headless.states[0]["active"], "sear");
+    EXPECT_EQ(headless.states[1]["active"], "frm32");
+}
