@@ -19,7 +19,7 @@ public:
     std::optional<ui::InputEvent> waitEvent(std::int64_t deadlineUs) override;
     void wake() override {}
     bool showsFrames() const override { return false; }
-    void present(const gfx::Bitmap&) override {}
+    void present(const gfx::Bitmap&, const gfx::Region&) override {}
     void setCursor(std::shared_ptr<const ui::CursorShape> cursor) override { cursor_ = std::move(cursor); }
     void pause(std::int64_t ns) override;
     ui::AudioOutput& audio() override;

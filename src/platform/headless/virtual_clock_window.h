@@ -17,7 +17,9 @@ public:
     // Events already queued in the window come first; otherwise the clock jumps to the deadline.
     std::optional<ui::InputEvent> waitEvent(std::int64_t deadlineUs) override;
     bool showsFrames() const override { return true; }
-    void present(const gfx::Bitmap& display) override { window_->present(display); }
+    void present(const gfx::Bitmap& display, const gfx::Region& changed) override {
+        window_->present(display, changed);
+    }
     void setCursor(std::shared_ptr<const ui::CursorShape> cursor) override;
 
 private:

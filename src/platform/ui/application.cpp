@@ -115,17 +115,17 @@ void Application::addWindow(Window& w) {
 }
 
 void Application::removeWindow(Window& w) {
+    if (w.visible()) displayChanged(w.outerRect());
     erase(windows_, &w);
     erase(modalStack_, &w);
     if (active_.get() == &w) active_ = nullptr;
-    displayDirty_ = true;
 }
 
 void Application::raise(Window& w) {
     erase(windows_, &w);
     auto firstOnTop = std::find_if(windows_.begin(), windows_.end(), [](Window* x) { return x->stayOnTop(); });
     windows_.insert(w.stayOnTop() ? windows_.end() : firstOnTop, &w);
-    displayDirty_ = true;
+    if (w.visible()) displayChanged(w.outerRect());
 }
 
 void Application::windowShown(Window& w) {
@@ -136,7 +136,7 @@ void Application::windowShown(Window& w) {
 }
 
 void Application::windowHidden(Window& w) {
-    displayDirty_ = true;
+    displayChanged(w.outerRect());
     if (w.onHide) handle([&] { w.onHide(w); });
     if (active_.get() == &w) activateTopmost();
 }
@@ -245,11 +245,9 @@ bool Application::iterate(bool mayWait) {
     }
     if (hover_ && hintText_.empty() && hover_->showHint && !hover_->hint.empty() &&
         nowUs() >= hoverSinceUs_ + hintDelayMs * 1000) {
-        hintText_ = hover_->hint;
-        hintPos_ = {mouse_.x, mouse_.y + 20};
-        displayDirty_ = true;
+        setHint(hover_->hint, {mouse_.x, mouse_.y + 20});
     }
-    if (displayDirty_) presentNow();
+    if (!changed_.empty()) presentNow();
     if (driver_ && driver_->step()) {
         paintPending();
         return true;
@@ -372,7 +370,7 @@ void Application::dispatchMouse(const InputEvent& e) {
         return;
     }
     if (e.type == T::mouseDown) {
-        hintText_.clear();
+        setHint({}, {});
         hoverSinceUs_ = nowUs();
         capture_ = target;
         if (target->acceptsFocus()) target->setFocus();
@@ -412,7 +410,7 @@ void Application::dispatchKey(const InputEvent& e) {
     if (e.type == T::keyUp) keyDownWindow_ = std::nullopt;
     if (e.type == T::keyPress && keyDownWindow_ && keyDownWindow_->get() != w) return;
     if (!w || !w->enabled()) return;
-    hintText_.clear();
+    setHint({}, {});
     Ref<Window> window(w);
     Widget* focus = w->focusedControl();
     if (focus && (!focus->showing() || !focus->enabledInTree())) focus = nullptr;
@@ -439,10 +437,7 @@ void Application::setHover(Widget* w) {
     if (hover_.get() == w) return;
     hover_ = w;
     hoverSinceUs_ = nowUs();
-    if (!hintText_.empty()) {
-        hintText_.clear();
-        displayDirty_ = true;
-    }
+    setHint({}, {});
     if (!w) updateCursor(nullptr);
 }
 
@@ -470,25 +465,68 @@ std::shared_ptr<const CursorShape> Application::cursorShape(int number) const {
 
 // ---- drawing ---------------------------------------------------------------------------------
 
-const gfx::Bitmap& Application::composeDisplay() {
+void Application::displayChanged(gfx::Rect r) {
+    // Composing a little more than changed costs less than tracking many small pieces.
+    constexpr std::size_t mostPieces = 16;
+    const gfx::Size size = displaySize();
+    changed_.add(r.intersected({0, 0, size.width, size.height}));
+    if (changed_.rects().size() > mostPieces) {
+        const gfx::Rect all = changed_.bounds();
+        changed_.clear();
+        changed_.add(all);
+    }
+}
+
+gfx::Region Application::composeChanged() {
     const gfx::Size size = backend_.displaySize();
-    if (display_.size() != size) display_ = gfx::Bitmap(size.width, size.height, gfx::colors::black);
-    display_.fill(display_.bounds(), gfx::colors::black);
-    for (Window* w : windows_)
-        if (w->visible()) w->drawOnDisplay(display_);
-    drawHint(display_);
+    if (display_.size() != size) {
+        display_ = gfx::Bitmap(size.width, size.height, gfx::colors::black);
+        displayChanged(display_.bounds());
+    }
+    gfx::Region changed = std::move(changed_);
+    changed_.clear();
+    for (const gfx::Rect& clip : changed.rects()) {
+        display_.fill(clip, gfx::colors::black);
+        for (Window* w : windows_)
+            if (w->visible() && !w->outerRect().intersected(clip).empty()) w->drawOnDisplay(display_, clip);
+        drawHint(display_, clip);
+    }
+    return changed;
+}
+
+const gfx::Bitmap& Application::composeDisplay() {
+    paintPending();
+    if (!backend_.showsFrames()) displayChanged({0, 0, displaySize().width, displaySize().height});
+    composeChanged();
     return display_;
 }
 
-void Application::drawHint(gfx::Bitmap& display) {
-    if (hintText_.empty()) return;
+gfx::Rect Application::hintBox() const {
+    if (hintText_.empty()) return {};
     const auto font = gfx::FontLibrary::shared().font({});
+    const gfx::Size display = displaySize();
     gfx::Rect box{hintPos_.x, hintPos_.y, font->textWidth(hintText_) + 6, font->lineHeight() + 4};
-    box.left = std::clamp(box.left, 0, std::max(0, display.width() - box.width));
-    box.top = std::clamp(box.top, 0, std::max(0, display.height() - box.height));
-    display.fill(box, gfx::colors::black);
-    display.fill({box.left + 1, box.top + 1, box.width - 2, box.height - 2}, gfx::colors::infoBackground);
-    font->drawText(display, box, box.left + 3, box.top + 2, hintText_, gfx::colors::windowText);
+    box.left = std::clamp(box.left, 0, std::max(0, display.width - box.width));
+    box.top = std::clamp(box.top, 0, std::max(0, display.height - box.height));
+    return box;
+}
+
+void Application::setHint(std::string text, gfx::Point at) {
+    if (text == hintText_ && (text.empty() || at == hintPos_)) return;
+    displayChanged(hintBox());
+    hintText_ = std::move(text);
+    hintPos_ = at;
+    displayChanged(hintBox());
+}
+
+void Application::drawHint(gfx::Bitmap& display, gfx::Rect clip) {
+    const gfx::Rect box = hintBox();
+    if (box.intersected(clip).empty()) return;
+    const auto font = gfx::FontLibrary::shared().font({});
+    display.fill(box.intersected(clip), gfx::colors::black);
+    display.fill(gfx::Rect{box.left + 1, box.top + 1, box.width - 2, box.height - 2}.intersected(clip),
+                 gfx::colors::infoBackground);
+    font->drawText(display, box.intersected(clip), box.left + 3, box.top + 2, hintText_, gfx::colors::windowText);
 }
 
 void Application::paintPending() {
@@ -499,8 +537,12 @@ void Application::paintPending() {
 
 void Application::presentNow() {
     paintPending();
-    if (backend_.showsFrames()) backend_.present(composeDisplay());
-    displayDirty_ = false;
+    if (!backend_.showsFrames()) {
+        changed_.clear();  // headless composes whole when a screenshot asks
+        return;
+    }
+    const gfx::Region changed = composeChanged();
+    if (!changed.empty()) backend_.present(display_, changed);
 }
 
 void Application::pause(std::int64_t ns) {

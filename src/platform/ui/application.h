@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/region.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/input.h"
@@ -97,11 +98,12 @@ public:
     // Repaints what windows have invalidated, in both backends at the same points: after every
     // dispatched event, timer tick and script command, so that a headless run shows what a window does.
     void paintPending();
-    // Paints what is due and shows the frame at once (the transition effects call it per strip).
+    // Paints what is due and shows what changed at once (the transition effects call it per strip).
     void presentNow();
     // A busy pause of the running handler: the frame is shown first, input waits.
     void pause(std::int64_t ns);
-    // The whole display as the user sees it.
+    // The whole display as the user sees it. With a window it is the frame last shown, brought up
+    // to date where it changed; headless it is composed whole, which a window's must equal.
     const gfx::Bitmap& composeDisplay();
 
     // Used by windows and timers.
@@ -112,7 +114,8 @@ public:
     void windowHidden(Window& w);
     void windowReleased();
     void activate(Window* w);
-    void displayChanged() { displayDirty_ = true; }
+    // Part of the display (display coordinates) must be composed and shown again.
+    void displayChanged(gfx::Rect r);
     void addTimer(Timer& t);
     void removeTimer(Timer& t);
     int runModal(Window& w);
@@ -130,7 +133,11 @@ private:
     Window* windowAt(gfx::Point p) const;
     bool acceptsInput(const Window& w) const;
     void activateTopmost();
-    void drawHint(gfx::Bitmap& display);
+    gfx::Rect hintBox() const;
+    void setHint(std::string text, gfx::Point at);
+    void drawHint(gfx::Bitmap& display, gfx::Rect clip);
+    // Composes the display within the changed areas and returns them.
+    gfx::Region composeChanged();
 
     Backend& backend_;
     std::vector<Window*> windows_;
@@ -155,7 +162,7 @@ private:
     Driver* driver_ = nullptr;
     bool terminated_ = false;
     bool programActive_ = true;
-    bool displayDirty_ = true;
+    gfx::Region changed_;  // display areas not yet composed
     bool releasePending_ = false;
     bool errorBoxOpen_ = false;
     gfx::Bitmap display_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/gfx/region.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/input.h"
 
@@ -15,11 +16,13 @@ namespace vemra::ui {
 class AudioSource {
 public:
     virtual ~AudioSource() = default;
-    // Writes `frames` interleaved 16-bit frames at the output's rate and channel count.
-    virtual void fill(std::int16_t* out, int frames) = 0;
+    // Writes `frames` interleaved 16-bit frames at the output's rate and channel count. Returns false
+    // once it has nothing more to play: the output then stops pulling it until it is attached again.
+    virtual bool fill(std::int16_t* out, int frames) = 0;
 };
 
-// Where decoded sound goes. Sources are mixed; attach and detach are thread-safe.
+// Where decoded sound goes. Sources are mixed; attach and detach are thread-safe. An output with no
+// source attached costs nothing: it neither wakes nor holds a sound device.
 class AudioOutput {
 public:
     virtual ~AudioOutput() = default;
@@ -52,7 +55,8 @@ public:
 
     // Whether present() shows frames anywhere; headless runs compose only for screenshots.
     virtual bool showsFrames() const = 0;
-    virtual void present(const gfx::Bitmap& display) = 0;
+    // Shows the display, of which only `changed` differs from the frame shown last.
+    virtual void present(const gfx::Bitmap& display, const gfx::Region& changed) = 0;
 
     virtual void setCursor(std::shared_ptr<const CursorShape> cursor) = 0;
     // A busy pause of a transition effect: the thread is held for `ns` nanoseconds.

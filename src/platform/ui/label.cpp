@@ -53,7 +53,7 @@ gfx::Canvas Label::canvas() {
     Window* w = window();
     const gfx::Rect at = rectInWindow();
     return gfx::Canvas(w->surface(), at.origin(), visibleRectInWindow(), canvasState_,
-                       [w](gfx::Rect) { w->surfaceChanged(); });
+                       [w](gfx::Rect r) { w->surfaceChanged(r); });
 }
 
 void Label::paint(gfx::Bitmap& surface, gfx::Point at, gfx::Rect clip) {

@@ -26,8 +26,9 @@ Window::~Window() {
 }
 
 void Window::setBorderStyle(BorderStyle b) {
+    outerChanged();
     border_ = b;
-    app().displayChanged();
+    outerChanged();
 }
 
 void Window::setStayOnTop(bool s) {
@@ -48,8 +49,9 @@ void Window::setWindowState(WindowState s) {
 }
 
 void Window::setPosition(int left, int top) {
+    outerChanged();
     position_ = {left, top};
-    app().displayChanged();
+    outerChanged();
 }
 
 void Window::setClientSize(int w, int h) { setBounds({0, 0, std::max(0, w), std::max(0, h)}); }
@@ -57,12 +59,14 @@ void Window::setClientSize(int w, int h) { setBounds({0, 0, std::max(0, w), std:
 void Window::setBounds(gfx::Rect r) {
     r.left = r.top = 0;
     if (r == bounds_) return;
+    outerChanged();
     bounds_ = r;
     gfx::Bitmap resized(r.width, r.height, color);
     resized.copyFrom(surface_, surface_.bounds(), {0, 0});
     surface_ = std::move(resized);
     dirty_.clear();
     invalidateSurface(surface_.bounds());
+    outerChanged();
 }
 
 gfx::Rect Window::outerRect() const {
@@ -86,6 +90,7 @@ void Window::setVisible(bool v) {
     visible_ = v;
     if (v) {
         invalidateSurface(surface_.bounds());
+        outerChanged();
         app().windowShown(*this);
     } else {
         app().windowHidden(*this);
@@ -173,7 +178,7 @@ void Window::invalidateSurface(gfx::Rect r) {
     r = r.intersected(surface_.bounds());
     if (r.empty()) return;
     dirty_.add(r);
-    if (visible_) app().displayChanged();
+    surfaceChanged(r);
 }
 
 void Window::paintDirty() {
@@ -185,46 +190,51 @@ void Window::paintDirty() {
         paint(surface_, {0, 0}, clip);
         paintChildren(surface_, {0, 0}, clip);
     }
-    surfaceChanged();
 }
 
-void Window::surfaceChanged() {
-    if (visible_) app().displayChanged();
+void Window::surfaceChanged(gfx::Rect r) {
+    const gfx::Point at = clientOrigin();
+    if (visible_) app().displayChanged(r.intersected(surface_.bounds()).translated(at.x, at.y));
+}
+
+void Window::outerChanged() {
+    if (visible_) app().displayChanged(outerRect());
 }
 
 gfx::Canvas Window::canvas() {
-    return gfx::Canvas(surface_, {0, 0}, surface_.bounds(), canvasState_, [this](gfx::Rect) { surfaceChanged(); });
+    return gfx::Canvas(surface_, {0, 0}, surface_.bounds(), canvasState_, [this](gfx::Rect r) { surfaceChanged(r); });
 }
 
-void Window::paintFrame(gfx::Bitmap& display) const {
+void Window::paintFrame(gfx::Bitmap& display, gfx::Rect clip) const {
+    const auto fill = [&](gfx::Rect r, gfx::Color c) { display.fill(r.intersected(clip), c); };
     const gfx::Rect o = outerRect();
-    display.fill(o, gfx::colors::buttonFace);
-    display.fill({o.left, o.top, o.width, 1}, frameLight);
-    display.fill({o.left, o.top, 1, o.height}, frameLight);
-    display.fill({o.left, o.bottom() - 1, o.width, 1}, frameDark);
-    display.fill({o.right() - 1, o.top, 1, o.height}, frameDark);
+    fill(o, gfx::colors::buttonFace);
+    fill({o.left, o.top, o.width, 1}, frameLight);
+    fill({o.left, o.top, 1, o.height}, frameLight);
+    fill({o.left, o.bottom() - 1, o.width, 1}, frameDark);
+    fill({o.right() - 1, o.top, 1, o.height}, frameDark);
     const gfx::Rect bar{o.left + frameWidth, o.top + frameWidth, o.width - 2 * frameWidth, captionHeight - 1};
-    display.fill(bar, captionColor);
+    fill(bar, captionColor);
     gfx::FontSpec request{.face = "MS Sans Serif", .height = 11, .color = gfx::colors::white, .style = gfx::styleBold};
     const auto font = gfx::FontLibrary::shared().font(request);
-    font->drawText(display, bar, bar.left + 3, bar.top + (bar.height - font->lineHeight()) / 2, caption,
-                   gfx::colors::white);
+    font->drawText(display, bar.intersected(clip), bar.left + 3, bar.top + (bar.height - font->lineHeight()) / 2,
+                   caption, gfx::colors::white);
     const gfx::Rect box = closeBoxRect();
-    display.fill(box, gfx::colors::buttonFace);
-    display.fill({box.left, box.bottom() - 1, box.width, 1}, frameDark);
-    display.fill({box.right() - 1, box.top, 1, box.height}, frameDark);
+    fill(box, gfx::colors::buttonFace);
+    fill({box.left, box.bottom() - 1, box.width, 1}, frameDark);
+    fill({box.right() - 1, box.top, 1, box.height}, frameDark);
     for (int i = 0; i < 7; ++i) {  // the cross of the close box
         const int x = box.left + 4 + i, y = box.top + 3 + i;
-        display.fill({x, y, 2, 1}, gfx::colors::black);
-        display.fill({box.left + 10 - i, y, 2, 1}, gfx::colors::black);
+        fill({x, y, 2, 1}, gfx::colors::black);
+        fill({box.left + 10 - i, y, 2, 1}, gfx::colors::black);
     }
 }
 
-void Window::drawOnDisplay(gfx::Bitmap& display) {
+void Window::drawOnDisplay(gfx::Bitmap& display, gfx::Rect clip) {
     paintDirty();
-    if (border_ == BorderStyle::single) paintFrame(display);
+    if (border_ == BorderStyle::single) paintFrame(display, clip);
     const gfx::Point at = clientOrigin();
-    display.copyFrom(surface_, surface_.bounds(), {at.x, at.y, width(), height()}, display.bounds());
+    display.copyFrom(surface_, surface_.bounds(), {at.x, at.y, width(), height()}, clip);
 }
 
 }  // namespace vemra::ui

@@ -82,8 +82,8 @@ public:
     gfx::Bitmap& surface() { return surface_; }
     void invalidateSurface(gfx::Rect r);
     void paintDirty();
-    // Tells the application that the surface changed without a repaint (direct canvas drawing).
-    void surfaceChanged();
+    // Tells the application that part of the surface changed without a repaint (direct canvas drawing).
+    void surfaceChanged(gfx::Rect r);
     // A canvas straight on the window surface.
     gfx::Canvas canvas();
 
@@ -94,8 +94,11 @@ public:
 
 private:
     friend class Application;
-    void paintFrame(gfx::Bitmap& display) const;
-    void drawOnDisplay(gfx::Bitmap& display);
+    // The display area the window covers has changed (shown, hidden, moved, resized, raised).
+    void outerChanged();
+    void paintFrame(gfx::Bitmap& display, gfx::Rect clip) const;
+    // Draws the window onto the display, only within `clip`.
+    void drawOnDisplay(gfx::Bitmap& display, gfx::Rect clip);
 
     std::string className_;
     BorderStyle border_ = BorderStyle::none;
