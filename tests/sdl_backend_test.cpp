@@ -111,18 +111,21 @@ TEST(SdlKeys, KeypadFollowsNumLock) {
     EXPECT_EQ(keyAt(99, 0, false), 46);  // . is Delete
 }
 
-// Writes one value to every sample and counts the frames it was asked for.
+// Writes one value to every sample and counts the frames it was asked for; says it has finished
+// once it has given `length` frames.
 class ConstantSource : public ui::AudioSource {
 public:
-    explicit ConstantSource(std::int16_t value) : value_(value) {}
-    void fill(std::int16_t* out, int frames) override {
+    explicit ConstantSource(std::int16_t value, std::int64_t length = INT64_MAX) : value_(value), length_(length) {}
+    bool fill(std::int16_t* out, int frames) override {
         std::fill_n(out, frames * 2, value_);
         frames_ += frames;
+        return frames_ < length_;
     }
     std::int64_t frames() const { return frames_; }
 
 private:
     std::int16_t value_;
+    std::int64_t length_;
     std::atomic<std::int64_t> frames_{0};
 };
 
@@ -150,6 +153,17 @@ TEST(SdlAudioMixer, SumsSourcesWithSaturation) {
     negative.attach(&low2);
     negative.mix(out, 4);
     EXPECT_EQ(out[3], -32768);
+
+    // A source that has finished is no longer pulled, and the mix falls silent.
+    AudioMixer ending(2);
+    ConstantSource once(500, 4);
+    ending.attach(&once);
+    ending.mix(out, 4);
+    EXPECT_EQ(out[0], 500);
+    EXPECT_FALSE(ending.hasSources());
+    ending.mix(out, 4);
+    EXPECT_EQ(out[0], 0);
+    EXPECT_EQ(once.frames(), 4);
 }
 
 TEST(SdlNullAudio, PullsAtPlaybackPaceAndStopsOnDetach) {
@@ -166,6 +180,14 @@ TEST(SdlNullAudio, PullsAtPlaybackPaceAndStopsOnDetach) {
     EXPECT_LE(pulled, std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count() * 44100 / 1'000'000 + 1024);
     std::this_thread::sleep_for(60ms);
     EXPECT_EQ(source.frames(), pulled) << "filled after detach";
+
+    ConstantSource ending(1, 2048);
+    output.attach(&ending);
+    std::this_thread::sleep_for(200ms);
+    const std::int64_t whenFinished = ending.frames();
+    EXPECT_GE(whenFinished, 2048);
+    std::this_thread::sleep_for(60ms);
+    EXPECT_EQ(ending.frames(), whenFinished) << "filled after it had finished";
 }
 
 // Runs `f` with leak checking off when built with the address sanitizer: the system's GL driver and
@@ -220,7 +242,11 @@ TEST_F(SdlWindowTest, OpensAtTheLargestWholeScaleAndPresents) {
     EXPECT_EQ(backend_->displaySize(), (gfx::Size{640, 480}));
     EXPECT_EQ(backend_->audio().sampleRate(), 44100);
     EXPECT_EQ(backend_->audio().channels(), 2);
-    withoutLeakChecks([this] { backend_->present(gfx::Bitmap(640, 480, gfx::colors::red)); });
+    withoutLeakChecks([this] {
+        gfx::Region whole;
+        whole.add({0, 0, 640, 480});
+        backend_->present(gfx::Bitmap(640, 480, gfx::colors::red), whole);
+    });
     settle();
 }
 

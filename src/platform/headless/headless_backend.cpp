@@ -15,7 +15,7 @@ public:
     int channels() const override { return 2; }
     void attach(ui::AudioSource* s) override {
         std::lock_guard lock(mutex_);
-        sources_.push_back(s);
+        if (std::find(sources_.begin(), sources_.end(), s) == sources_.end()) sources_.push_back(s);
     }
     void detach(ui::AudioSource* s) override {
         std::lock_guard lock(mutex_);
@@ -26,11 +26,10 @@ public:
         const std::int64_t frames = toUs * rate / 1000000 - fromUs * rate / 1000000;
         if (frames <= 0) return;
         std::lock_guard lock(mutex_);
-        if (sources_.empty()) return;
         buffer_.resize(std::size_t(std::min<std::int64_t>(frames, chunk)) * 2);
-        for (std::int64_t done = 0; done < frames;) {
+        for (std::int64_t done = 0; done < frames && !sources_.empty();) {
             const int n = int(std::min<std::int64_t>(frames - done, chunk));
-            for (ui::AudioSource* s : sources_) s->fill(buffer_.data(), n);
+            std::erase_if(sources_, [&](ui::AudioSource* s) { return !s->fill(buffer_.data(), n); });
             done += n;
         }
     }

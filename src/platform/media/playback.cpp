@@ -19,9 +19,7 @@ Playback::Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size 
       length_(file_->lengthMs()),
       sound_(channels_, rate_),
       pictureSize_(pictureSize),
-      thread_([this] { decodeLoop(); }) {
-    if (hasSound_) output_.attach(this);
-}
+      thread_([this] { decodeLoop(); }) {}
 
 Playback::~Playback() {
     if (hasSound_) output_.detach(this);
@@ -120,8 +118,13 @@ void Playback::setRunning(bool running) {
         runningSinceUs_ = now;
     else
         elapsedUs_ += now - *std::exchange(runningSinceUs_, std::nullopt);
-    std::lock_guard lock(mutex_);
-    running_ = running;
+    {
+        std::lock_guard lock(mutex_);
+        running_ = running;
+    }
+    // The output pulls the sound only while it runs: a stopped or paused device costs nothing.
+    if (hasSound_ && running) output_.attach(this);
+    if (hasSound_ && !running) output_.detach(this);
 }
 
 std::int32_t Playback::positionMs() const {
@@ -135,10 +138,15 @@ std::int32_t Playback::positionMs() const {
     return std::int32_t(std::clamp<std::int64_t>(ms, 0, length_));
 }
 
-bool Playback::finished() const {
+bool Playback::finished() {
     if (!hasSound_) return positionMs() >= length_;
-    std::lock_guard lock(mutex_);
-    return ended_;
+    bool ended = false;
+    {
+        std::lock_guard lock(mutex_);
+        ended = ended_;
+    }
+    if (ended) output_.detach(this);  // the output has dropped it already; this lets the device close
+    return ended;
 }
 
 std::optional<gfx::Bitmap> Playback::takePicture() {
@@ -155,7 +163,7 @@ std::optional<gfx::Bitmap> Playback::takePicture() {
     return picture;
 }
 
-void Playback::fill(std::int16_t* out, int frames) {
+bool Playback::fill(std::int16_t* out, int frames) {
     if (virtualTime_) decodeUntil([&] { return !running_ || sound_.frames() >= frames; });
     int delivered = 0;
     {
@@ -171,6 +179,8 @@ void Playback::fill(std::int16_t* out, int frames) {
     }
     std::fill(out + std::ptrdiff_t(delivered) * channels_, out + std::ptrdiff_t(frames) * channels_, std::int16_t{0});
     wake_.notify_one();
+    std::lock_guard lock(mutex_);
+    return running_;
 }
 
 }  // namespace vemra::media

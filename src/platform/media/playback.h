@@ -16,7 +16,7 @@
 namespace vemra::media {
 
 // One open file playing. A decoding thread keeps bounded queues filled; the audio output drains
-// the sound through fill(), the UI thread takes the pictures that are due. The clock counts the
+// the sound through fill() while it runs, the UI thread takes the pictures that are due. The clock counts the
 // frames handed to the output since the start point, or the UI clock when the file has no sound.
 // On a virtual clock, fill() and takePicture() decode on their own thread whatever the decoding
 // thread has not yet delivered, so that positions and pictures follow the clock exactly.
@@ -41,11 +41,11 @@ public:
     // The clock, within 0 … length.
     std::int32_t positionMs() const;
     // The sound has run out, or (without sound) the clock has reached the length.
-    bool finished() const;
+    bool finished();
     // The latest picture due at the current position that has not been taken yet.
     std::optional<gfx::Bitmap> takePicture();
 
-    void fill(std::int16_t* out, int frames) override;
+    bool fill(std::int16_t* out, int frames) override;
 
 private:
     static constexpr int picturesAhead = 8;

@@ -27,17 +27,18 @@ void AudioMixer::mix(std::int16_t* out, int frames) {
         std::fill_n(out, samples, std::int16_t{0});
         return;
     }
-    sources_.front()->fill(out, frames);
-    if (sources_.size() == 1) return;
-    scratch_.resize(samples);
+    std::vector<ui::AudioSource*> finished;
+    if (!sources_.front()->fill(out, frames)) finished.push_back(sources_.front());
+    if (sources_.size() > 1) scratch_.resize(samples);
     for (auto it = sources_.begin() + 1; it != sources_.end(); ++it) {
-        (*it)->fill(scratch_.data(), frames);
+        if (!(*it)->fill(scratch_.data(), frames)) finished.push_back(*it);
         for (std::size_t i = 0; i < samples; ++i) {
             const int sum = out[i] + scratch_[i];
             out[i] = std::int16_t(std::clamp(sum, int(std::numeric_limits<std::int16_t>::min()),
                                              int(std::numeric_limits<std::int16_t>::max())));
         }
     }
+    for (ui::AudioSource* source : finished) std::erase(sources_, source);
 }
 
 }  // namespace vemra::sdl

@@ -9,8 +9,8 @@
 namespace vemra::sdl {
 
 // The attached sources of an audio output, summed into one stream. mix() calls fill() under the
-// same lock that detach() takes, so a detached source is never filled again. A source's fill()
-// must not attach or detach.
+// same lock that detach() takes, so a detached source is never filled again; a source whose fill()
+// says it has finished is detached there. A source's fill() must not attach or detach.
 class AudioMixer {
 public:
     explicit AudioMixer(int channels) : channels_(channels) {}

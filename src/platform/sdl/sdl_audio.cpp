@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <mutex>
 #include <stdexcept>
 
 #include "platform/sdl/audio_mixer.h"
@@ -16,12 +17,43 @@ constexpr int outputRate = 44100;
 constexpr int outputChannels = 2;
 constexpr Uint16 deviceBufferFrames = 1024;
 
+// The default device, open only while a source is attached: an idle device thread would wake every
+// buffer even when paused. Should the device fail to open again later, sound is discarded at
+// playback pace from then on.
 class SdlAudioOutput final : public ui::AudioOutput {
 public:
     SdlAudioOutput() {
         // The dummy driver paces by whole milliseconds; the null output keeps media positions exact.
         const char* driver = SDL_GetCurrentAudioDriver();
         if (driver && std::strcmp(driver, "dummy") == 0) throw std::runtime_error("dummy audio driver");
+        if (!openDevice()) throwSdlError("audio device");
+        closeDevice();
+    }
+    ~SdlAudioOutput() override { closeDevice(); }
+
+    int sampleRate() const override { return outputRate; }
+    int channels() const override { return outputChannels; }
+
+    void attach(ui::AudioSource* source) override {
+        std::lock_guard lock(deviceMutex_);
+        if (fallback_) return fallback_->attach(source);
+        mixer_.attach(source);
+        if (device_ != 0 || openDevice()) return;
+        std::cerr << "vemra: the audio device did not open again (" << SDL_GetError()
+                  << "); sound is discarded at playback pace\n";
+        mixer_.detach(source);
+        fallback_ = std::make_unique<NullAudioOutput>(outputRate, outputChannels);
+        fallback_->attach(source);
+    }
+    void detach(ui::AudioSource* source) override {
+        std::lock_guard lock(deviceMutex_);
+        if (fallback_) return fallback_->detach(source);
+        mixer_.detach(source);
+        if (!mixer_.hasSources()) closeDevice();
+    }
+
+private:
+    bool openDevice() {
         SDL_AudioSpec want{};
         want.freq = outputRate;
         want.format = AUDIO_S16SYS;
@@ -31,17 +63,14 @@ public:
         want.userdata = this;
         SDL_AudioSpec have{};
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-        if (device_ == 0) throwSdlError("audio device");
-        SDL_PauseAudioDevice(device_, 0);
+        if (device_ != 0) SDL_PauseAudioDevice(device_, 0);
+        return device_ != 0;
     }
-    ~SdlAudioOutput() override { SDL_CloseAudioDevice(device_); }
+    void closeDevice() {
+        if (device_ != 0) SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
 
-    int sampleRate() const override { return outputRate; }
-    int channels() const override { return outputChannels; }
-    void attach(ui::AudioSource* source) override { mixer_.attach(source); }
-    void detach(ui::AudioSource* source) override { mixer_.detach(source); }
-
-private:
     static void SDLCALL deviceCallback(void* self, Uint8* stream, int bytes) {
         const int frames = bytes / int(sizeof(std::int16_t) * outputChannels);
         static_cast<SdlAudioOutput*>(self)->mixer_.mix(reinterpret_cast<std::int16_t*>(stream), frames);
@@ -49,7 +78,9 @@ private:
 
     SdlSubsystems audio_{SDL_INIT_AUDIO, "audio"};
     AudioMixer mixer_{outputChannels};
+    std::mutex deviceMutex_;  // attach and detach may come from any thread
     SDL_AudioDeviceID device_ = 0;
+    std::unique_ptr<NullAudioOutput> fallback_;
 };
 
 }  // namespace
