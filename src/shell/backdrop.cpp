@@ -23,16 +23,23 @@ namespace {
 constexpr double nsPerLoopIteration = 7.5;
 constexpr int listCursor = 2;
 
-// Draws an effect on the transition cover from the transition source, one copy at a time.
+// Draws an effect on the transition cover from the transition source, one copy at a time; the
+// trace tells when it ended and how long its pauses were meant to take together.
 class CoverPainter : public EffectPainter {
 public:
     CoverPainter(ui::Label& cover, ui::Picture& source) : cover_(cover.canvas()), source_(source.canvas()) {}
+    ~CoverPainter() override { ui::trace("effect end", "pauses " + std::to_string(pausedNs_ / 1'000'000) + " ms"); }
     void copy(gfx::Rect destination, gfx::Rect source) override { cover_.copyRect(destination, source_, source); }
-    void pause(long iterations) override { ui::app().pause(std::int64_t(double(iterations) * nsPerLoopIteration)); }
+    void pause(long iterations) override {
+        const auto ns = std::int64_t(double(iterations) * nsPerLoopIteration);
+        pausedNs_ += ns;
+        ui::app().pause(ns);
+    }
 
 private:
     gfx::Canvas cover_;
     gfx::Canvas source_;
+    std::int64_t pausedNs_ = 0;
 };
 
 }  // namespace

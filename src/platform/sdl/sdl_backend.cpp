@@ -33,7 +33,7 @@ public:
     std::optional<ui::InputEvent> waitEvent(std::int64_t deadlineUs) override;
     void wake() override;
     bool showsFrames() const override { return true; }
-    void present(const gfx::Bitmap& display) override;
+    void present(const gfx::Bitmap& display, const gfx::Region& changed) override;
     void setCursor(std::shared_ptr<const ui::CursorShape> cursor) override;
     void pause(std::int64_t ns) override;
     ui::AudioOutput& audio() override { return *audio_; }
@@ -62,6 +62,7 @@ private:
     std::deque<ui::InputEvent> pending_;
     Uint32 wakeEventType_ = 0;
     std::atomic<bool> wakePending_{false};
+    std::chrono::steady_clock::time_point lastPauseEnd_;
     std::unique_ptr<ui::AudioOutput> audio_ = openAudioOutput();
 };
 
@@ -152,16 +153,24 @@ void SdlBackendImpl::toggleFullscreen() {
     SDL_SetWindowFullscreen(window_.get(), fullscreen ? 0u : Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP));
 }
 
-void SdlBackendImpl::present(const gfx::Bitmap& display) {
+void SdlBackendImpl::present(const gfx::Bitmap& display, const gfx::Region& changed) {
     if (display.empty()) return;
+    gfx::Region upload = changed;
     if (!texture_ || textureSize_ != display.size()) {
         texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                          display.width(), display.height()));
         if (!texture_) throwSdlError("display texture");
         textureSize_ = display.size();
+        upload.clear();
+        upload.add(display.bounds());
     }
     // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the bitmap's own layout.
-    SDL_UpdateTexture(texture_.get(), nullptr, display.pixels().data(), display.width() * 4);
+    for (const gfx::Rect& r : upload.rects()) {
+        const gfx::Rect part = r.intersected(display.bounds());
+        if (part.empty()) continue;
+        const SDL_Rect where{part.left, part.top, part.width, part.height};
+        SDL_UpdateTexture(texture_.get(), &where, display.row(part.top) + part.left, display.width() * 4);
+    }
     repaint();
 }
 
@@ -186,7 +195,13 @@ void SdlBackendImpl::setCursor(std::shared_ptr<const ui::CursorShape> cursor) {
 }
 
 void SdlBackendImpl::pause(std::int64_t ns) {
-    if (ns > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(ns));
+    // A pause that follows another closely counts from the end of that one, so that the frames shown
+    // between the pauses of a transition effect do not lengthen it: it lasts the sum of its pauses.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point chained = lastPauseEnd_ + std::chrono::nanoseconds(ns);
+    lastPauseEnd_ = chained > now ? chained : now + std::chrono::nanoseconds(ns);
+    std::this_thread::sleep_until(lastPauseEnd_);
 }
 
 }  // namespace
