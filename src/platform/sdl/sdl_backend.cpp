@@ -6,7 +6,9 @@
 #include <cmath>
 #include <deque>
 #include <thread>
+#include <vector>
 
+#include "platform/sdl/display_placement.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_handles.h"
@@ -43,9 +45,12 @@ private:
     // Handles one SDL event; true when it was a wake-up.
     bool dispatch(const SDL_Event& event);
     void toggleFullscreen();
+    // Where the display lies in the window as it is now (windowed, or full screen).
+    DisplayPlacement placement() const;
+    // Copies parts of the shown frame into the window's surface, enlarged, and shows them.
+    void showOnWindow(const std::vector<gfx::Rect>& parts);
+    // The whole window again: black around the frame (after exposure or a change of size).
     void repaint();
-    // The whole factor the renderer currently scales by (the window's, or the full screen's).
-    int renderScale() const;
 
     // Declared first so that it is destroyed last: video stays up while everything below goes.
     SdlSubsystems video_;
@@ -54,9 +59,8 @@ private:
     const gfx::Size logical_;
     const int scale_;
     WindowPtr window_;
-    RendererPtr renderer_;
-    TexturePtr texture_;
-    gfx::Size textureSize_;
+    gfx::Bitmap shown_;    // the frame the window shows, kept for repainting it
+    SurfacePtr shownSurface_;  // shown_'s pixels as SDL sees them
     CursorSet cursors_;
     InputTranslator input_;
     std::deque<ui::InputEvent> pending_;
@@ -71,23 +75,20 @@ SdlBackendImpl::SdlBackendImpl(const SdlOptions& options)
       logical_(options.display),
       scale_(chooseScale(options)),
       input_(options.display) {
+    // The frame goes to the window through the windowing system's shared memory, changed parts only:
+    // a GL texture would load a GL driver (tens of MB, and a software rasteriser where there is no
+    // GPU) only to show a mostly still picture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const Uint32 flags = SDL_WINDOW_SHOWN | (options.fullscreen ? Uint32(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0u);
     window_.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    logical_.width * scale_, logical_.height * scale_, flags));
     if (!window_) throwSdlError("window");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     // Closing the window is reported once, as a close request; SDL would add a quit event.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    // No vsync: the transition effects time their steps by their own pauses between presents.
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
-    if (!renderer_) throwSdlError("renderer");
-    // Whole-factor scaling, centred, black around; SDL maps mouse coordinates back to logical ones.
-    if (SDL_RenderSetLogicalSize(renderer_.get(), logical_.width, logical_.height) != 0 ||
-        SDL_RenderSetIntegerScale(renderer_.get(), SDL_TRUE) != 0)
-        throwSdlError("renderer scaling");
     wakeEventType_ = SDL_RegisterEvents(1);
     if (wakeEventType_ == Uint32(-1)) throwSdlError("wake event");
-    cursors_.show(nullptr, renderScale(), nowUs());
+    input_.setPlacement(placement());
+    cursors_.show(nullptr, placement().scale, nowUs());
     repaint();
 }
 
@@ -132,7 +133,8 @@ bool SdlBackendImpl::dispatch(const SDL_Event& event) {
     switch (input_.translate(event, pending_)) {
     case InputTranslator::Request::toggleFullscreen: toggleFullscreen(); break;
     case InputTranslator::Request::repaint:
-        cursors_.rescale(renderScale(), nowUs());
+        input_.setPlacement(placement());
+        cursors_.rescale(placement().scale, nowUs());
         repaint();
         break;
     case InputTranslator::Request::none: break;
@@ -155,43 +157,53 @@ void SdlBackendImpl::toggleFullscreen() {
 
 void SdlBackendImpl::present(const gfx::Bitmap& display, const gfx::Region& changed) {
     if (display.empty()) return;
-    gfx::Region upload = changed;
-    if (!texture_ || textureSize_ != display.size()) {
-        texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                         display.width(), display.height()));
-        if (!texture_) throwSdlError("display texture");
-        textureSize_ = display.size();
-        upload.clear();
-        upload.add(display.bounds());
+    if (shown_.size() != display.size()) {
+        shown_ = display;
+        shownSurface_.reset(SDL_CreateRGBSurfaceWithFormatFrom(const_cast<gfx::Pixel*>(shown_.pixels().data()),
+                                                               shown_.width(), shown_.height(), 32,
+                                                               shown_.width() * 4, SDL_PIXELFORMAT_RGB888));
+        if (!shownSurface_) throwSdlError("display surface");
+        repaint();
+        return;
     }
-    // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the bitmap's own layout.
-    for (const gfx::Rect& r : upload.rects()) {
-        const gfx::Rect part = r.intersected(display.bounds());
-        if (part.empty()) continue;
-        const SDL_Rect where{part.left, part.top, part.width, part.height};
-        SDL_UpdateTexture(texture_.get(), &where, display.row(part.top) + part.left, display.width() * 4);
+    for (const gfx::Rect& r : changed.rects()) shown_.copyFrom(display, r, r.origin());
+    showOnWindow(changed.rects());
+}
+
+void SdlBackendImpl::showOnWindow(const std::vector<gfx::Rect>& parts) {
+    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
+    if (!window || !shownSurface_) return;
+    const DisplayPlacement place = placement();
+    std::vector<SDL_Rect> updated;
+    for (const gfx::Rect& part : parts) {
+        const gfx::Rect r = part.intersected(shown_.bounds());
+        if (r.empty()) continue;
+        const gfx::Rect w = place.toWindow(r);
+        SDL_Rect from{r.left, r.top, r.width, r.height}, to{w.left, w.top, w.width, w.height};
+        // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the bitmap's own layout; SDL enlarges by
+        // repeating pixels.
+        if (SDL_BlitScaled(shownSurface_.get(), &from, window, &to) != 0) throwSdlError("display copy");
+        updated.push_back({w.left, w.top, w.width, w.height});
     }
-    repaint();
+    if (!updated.empty()) SDL_UpdateWindowSurfaceRects(window_.get(), updated.data(), int(updated.size()));
 }
 
 void SdlBackendImpl::repaint() {
-    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
-    SDL_RenderClear(renderer_.get());
-    if (texture_) {
-        const SDL_Rect where{0, 0, textureSize_.width, textureSize_.height};
-        SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &where);
-    }
-    SDL_RenderPresent(renderer_.get());
+    SDL_Surface* window = SDL_GetWindowSurface(window_.get());
+    if (!window) throwSdlError("window surface");
+    SDL_FillRect(window, nullptr, SDL_MapRGB(window->format, 0, 0, 0));
+    showOnWindow({shown_.bounds()});
+    SDL_UpdateWindowSurface(window_.get());
 }
 
-int SdlBackendImpl::renderScale() const {
-    float x = 1, y = 1;
-    SDL_RenderGetScale(renderer_.get(), &x, &y);
-    return std::max(1, int(std::lround(x)));
+DisplayPlacement SdlBackendImpl::placement() const {
+    int width = 0, height = 0;
+    SDL_GetWindowSizeInPixels(window_.get(), &width, &height);
+    return placeDisplay(logical_, {width, height});
 }
 
 void SdlBackendImpl::setCursor(std::shared_ptr<const ui::CursorShape> cursor) {
-    cursors_.show(std::move(cursor), renderScale(), nowUs());
+    cursors_.show(std::move(cursor), placement().scale, nowUs());
 }
 
 void SdlBackendImpl::pause(std::int64_t ns) {

@@ -51,9 +51,10 @@ InputTranslator::Request InputTranslator::translate(const SDL_Event& event, std:
 // are clamped to its edge, as the pointer of a real display of that size stops there.
 void InputTranslator::mouseMotion(const SDL_MouseMotionEvent& motion, std::deque<InputEvent>& out) {
     heldButtons_ = buttonBits(motion.state);
+    const gfx::Point at = placement_.toLogical(motion.x, motion.y);
     out.push_back({.type = InputEvent::Type::mouseMove,
-                   .x = std::clamp(motion.x, 0, logical_.width - 1),
-                   .y = std::clamp(motion.y, 0, logical_.height - 1),
+                   .x = std::clamp(at.x, 0, logical_.width - 1),
+                   .y = std::clamp(at.y, 0, logical_.height - 1),
                    .shift = modifierBits(SDL_GetModState()) | heldButtons_});
 }
 
@@ -68,7 +69,8 @@ void InputTranslator::mouseButton(const SDL_MouseButtonEvent& button, std::deque
     }
     const unsigned mask = SDL_BUTTON(button.button);
     const bool down = button.type == SDL_MOUSEBUTTONDOWN;
-    const bool inside = button.x >= 0 && button.y >= 0 && button.x < logical_.width && button.y < logical_.height;
+    const gfx::Point at = placement_.toLogical(button.x, button.y);
+    const bool inside = at.x >= 0 && at.y >= 0 && at.x < logical_.width && at.y < logical_.height;
     if (down && !inside) {
         droppedPresses_ |= mask;
         return;
@@ -82,8 +84,8 @@ void InputTranslator::mouseButton(const SDL_MouseButtonEvent& button, std::deque
     unsigned shift = modifierBits(SDL_GetModState()) | heldButtons_;
     if (down && button.clicks >= 2 && button.clicks % 2 == 0) shift |= ui::doubleClick;
     out.push_back({.type = down ? InputEvent::Type::mouseDown : InputEvent::Type::mouseUp,
-                   .x = std::clamp(button.x, 0, logical_.width - 1),
-                   .y = std::clamp(button.y, 0, logical_.height - 1),
+                   .x = std::clamp(at.x, 0, logical_.width - 1),
+                   .y = std::clamp(at.y, 0, logical_.height - 1),
                    .button = which,
                    .shift = shift});
 }
