@@ -1,9 +1,13 @@
-// CPU use of an idle program with the real window: one 10 ms and one 100 ms timer running.
-// Needs a display (run it under xvfb-run); reports the share of one core the process used.
+// The reference program, and the CPU use of an idle toolkit program with the real window: one
+// 10 ms and one 100 ms timer running and nothing to draw. Both need a display (xvfb-run).
+#include "reference_frames.h"
+
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <functional>
 
 #include "platform/sdl/sdl_backend.h"
 #include "platform/ui/application.h"
@@ -20,30 +24,44 @@ double cpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void idleWithTwoTimers(benchmark::State& state) {
+// Runs a 640 × 480 window for `seconds` with `setUp` adding its timers; the share of one core used.
+double corePercentOfWindow(int seconds, const std::function<void(ui::Window&)>& setUp) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     auto backend = sdl::createSdlBackend({});
     ui::Application app(*backend);
     auto& window = app.create<ui::Window>("idle", "TIdle");
     window.setClientSize(640, 480);
     window.show();
-    int ticks = 0;
-    window.addTimer("fast", 10).onTimer = [&](ui::Timer&) { ++ticks; };
-    window.addTimer("slow", 100).onTimer = [&](ui::Timer&) { ++ticks; };
-    const auto seconds = std::chrono::seconds(state.range(0));
+    setUp(window);
+    app.processMessages();
+    const double cpuStart = cpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    window.addTimer("stop", seconds * 1000).onTimer = [&](ui::Timer&) { app.terminate(); };
+    app.run();
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    return 100.0 * (cpuSeconds() - cpuStart) / wall;
+}
 
+void idleWithTwoTimers(benchmark::State& state) {
+    if (!std::getenv("DISPLAY")) return state.SkipWithError("needs a display: run under xvfb-run");
     for (auto _ : state) {
-        app.processMessages();
-        const double cpuStart = cpuSeconds();
-        const auto wallStart = std::chrono::steady_clock::now();
-        auto& stop = window.addTimer("stop", int(std::chrono::milliseconds(seconds).count()));
-        stop.onTimer = [&](ui::Timer&) { app.terminate(); };
-        app.run();
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-        state.counters["core_percent"] = 100.0 * (cpuSeconds() - cpuStart) / wall;
+        int ticks = 0;
+        state.counters["core_percent"] = corePercentOfWindow(int(state.range(0)), [&](ui::Window& window) {
+            window.addTimer("fast", 10).onTimer = [&](ui::Timer&) { ++ticks; };
+            window.addTimer("slow", 100).onTimer = [&](ui::Timer&) { ++ticks; };
+        });
         state.counters["timer_ticks"] = ticks;
     }
 }
 
 }  // namespace
+
+double bench::referenceFramesCorePercent(int seconds) {
+    return corePercentOfWindow(seconds, [](ui::Window& window) {
+        window.addTimer("frame", 200).onTimer = [&window](ui::Timer&) {
+            window.invalidateSurface({0, 0, window.clientWidth(), window.clientHeight()});
+        };
+    });
+}
 
 BENCHMARK(idleWithTwoTimers)->Arg(5)->Iterations(1)->Unit(benchmark::kSecond);

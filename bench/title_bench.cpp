@@ -1,64 +1,125 @@
-// The title on the demo tree, timed from outside: start-up to the main menu, CPU of an idle main
-// menu with the real window (under Xvfb), and the gap between a track's end and its restart.
+// The title on the demo tree, measured from outside: start-up, CPU of idle screens with the real
+// window (under Xvfb) as a share of one core and as a ratio to the reference program measured in
+// the same run, peak memory and where it goes, transition effects against their pauses, and the
+// gap between a track's end and its restart. VEMRA_BENCH_SECONDS sets the idle stretches (30).
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
-#include <nlohmann/json.hpp>
+#include "program_run.h"
+#include "reference_frames.h"
+
+using namespace vemra::bench;
 
 namespace {
 
-struct Run {
-    double wallSeconds = 0;
-    double cpuSeconds = 0;
-    std::vector<nlohmann::json> states;
-};
-
-// Runs the program on the demo tree with a script and collects its state lines and resources.
-Run runProgram(const std::string& script, const std::string& args) {
-    const std::string file = "/tmp/vemra-bench.script";
-    std::ofstream(file) << "wait 20\nclick 638 470\n" << script;
-    const std::string command = std::string("VEMRA_WINDOWS_DIR=/tmp/vemra-bench-windows SDL_AUDIODRIVER=dummy '") +
-                                VEMRA_BINARY + "' --content '" VEMRA_DEMO_TREE "' " + args + " --script " + file +
-                                " 2>/dev/null";
-    rusage before{}, after{};
-    getrusage(RUSAGE_CHILDREN, &before);
-    const auto start = std::chrono::steady_clock::now();
-    Run run;
-    FILE* out = popen(command.c_str(), "r");
-    char line[1 << 16];
-    while (out && fgets(line, sizeof line, out))
-        if (line[0] == '{') run.states.push_back(nlohmann::json::parse(line));
-    if (out) pclose(out);
-    run.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    getrusage(RUSAGE_CHILDREN, &after);
-    auto seconds = [](timeval t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    run.cpuSeconds = seconds(after.ru_utime) - seconds(before.ru_utime) + seconds(after.ru_stime) - seconds(before.ru_stime);
-    return run;
-}
-
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
-void startToMainMenu(benchmark::State& state) {
+int idleSeconds() {
+    const char* value = std::getenv("VEMRA_BENCH_SECONDS");
+    return value ? std::max(1, std::atoi(value)) : 30;
+}
+
+// The roads to the screens measured, from the main menu with the intro skipped.
+const std::string toArticlePart =  // frm1 → frm9 → frm23 → the list frm10 → frm19 with its second part open
+    "wait 1000\nclick 380 130\nwait 1000\nclick 500 125\nwait 1000\nclick 530 185\nwait 1000\nclick 500 155\n"
+    "wait 1000\nclick 540 268\nwait 1000\nclick 450 410\nwait 1000\n";
+const std::string toPlayerWithNarration = "wait 1000\nclick 530 130\nwait 1000\nclick 420 270\nwait 1000\nclick 500 267\nwait 500\n";
+
+double ms(const nlohmann::json& state) { return double(state["t"]); }
+
+// Share of one core between the first two samples of a run, in percent.
+double corePercent(const ProgramRun& run) {
+    const Sample& a = run.samples[0];
+    const Sample& b = run.samples[1];
+    return 100.0 * (b.cpuSeconds - a.cpuSeconds) / ((ms(b.state) - ms(a.state)) / 1000.0);
+}
+
+// The reference, once per run of the benchmarks: an SDL window showing a whole frame every 200 ms.
+double referencePercent() {
+    static const double percent = referenceFramesCorePercent(idleSeconds());
+    return percent;
+}
+
+// Idles on a screen for the set stretch with the window; reports its CPU against the reference.
+void idleScreen(benchmark::State& state, const std::string& road, const char* active) {
+    if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
+    const double reference = referencePercent();
     for (auto _ : state) {
-        const Run run = runProgram("state\nquit\n", "--headless");
-        state.SetIterationTime(run.wallSeconds);
-        if (run.states.empty() || run.states[0]["active"] != "frm1") state.SkipWithError("the main menu did not come up");
+        const ProgramRun run = runTitle(road + "state\nwait " + std::to_string(idleSeconds() * 1000) + "\nstate\nwait 100\nquit\n", "");
+        if (run.samples.size() < 2) return state.SkipWithError("no state");
+        if (run.samples[0].state["active"] != active) return state.SkipWithError("not on the expected screen");
+        const double percent = corePercent(run);
+        state.counters["core_percent"] = percent;
+        state.counters["reference_percent"] = reference;
+        state.counters["ratio_to_reference"] = percent / reference;
+        const auto& devices = run.samples[1].state["devices"];
+        for (const auto& [name, device] : devices.items())
+            if (device["mode"] == 2) state.SetLabel(name + " device still playing " + std::string(device["file"]));
     }
 }
 
-void idleMainMenuCpu(benchmark::State& state) {
+void referenceFrames(benchmark::State& state) {
+    if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
+    for (auto _ : state) state.counters["core_percent"] = referencePercent();
+}
+
+void idleMainMenu(benchmark::State& state) { idleScreen(state, "wait 1000\n", "frm1"); }
+void idleArticlePart(benchmark::State& state) { idleScreen(state, toArticlePart, "frm19"); }
+void idlePlayerWithNarration(benchmark::State& state) { idleScreen(state, toPlayerWithNarration, "frm2"); }
+
+// Peak resident memory on the deepest stack of screens, and with the window where the memory goes
+// there (a headless run ends at once after its last command, too soon to look at it).
+void deepestStackMemory(benchmark::State& state, bool window) {
+    if (window && !haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
+    for (auto _ : state) {
+        const ProgramRun run = runTitle(toArticlePart + "state\nwait 100\nquit\n", window ? "" : "--headless");
+        if (run.samples.empty() || run.samples[0].state["active"] != "frm19") return state.SkipWithError("not on frm19");
+        const Sample& deepest = run.samples[0];
+        state.counters["peak_rss_mb"] = double(deepest.peakRssKb) / 1024.0;
+        if (!window) continue;
+        state.counters["rss_mb"] = double(deepest.memory.total()) / 1024.0;
+        state.SetLabel(deepest.memory.describe());
+    }
+}
+
+void startToMainMenu(benchmark::State& state) {
+    for (auto _ : state) {
+        const ProgramRun run = runTitle("state\nquit\n", "--headless");
+        if (run.samples.empty() || run.samples[0].state["active"] != "frm1")
+            return state.SkipWithError("the main menu did not come up");
+        state.SetIterationTime(run.samples[0].wallSeconds);
+    }
+}
+
+// Every transition effect on the way to an article and back, with the window: wall time from its
+// start to its end against the sum of its pauses.
+void effectsAgainstTheirPauses(benchmark::State& state) {
     if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
     for (auto _ : state) {
-        const Run run = runProgram("wait 1000\nstate\nwait 10000\nquit\n", "");
-        state.SetIterationTime(run.wallSeconds);
-        state.counters["core_percent"] = 100.0 * run.cpuSeconds / run.wallSeconds;
+        const ProgramRun run = runTitle(toArticlePart + "key Escape\nwait 1000\nkey Escape\nwait 1000\nkey Escape\n"
+                                                        "wait 1000\nkey Escape\nwait 1000\nstate\nquit\n", "--trace");
+        long started = -1;
+        int effects = 0;
+        double worst = 0;
+        for (const std::string& line : run.traceLines) {
+            const auto [t, what] = splitTraceLine(line);
+            if (what.starts_with("effect end pauses ")) {
+                const double pauses = std::stod(what.substr(18));
+                if (started < 0 || pauses <= 0) continue;
+                const double deviation = 100.0 * (double(t - started) - pauses) / pauses;
+                if (std::abs(deviation) > std::abs(worst)) worst = deviation;
+                ++effects;
+            } else if (what.starts_with("effect ")) {
+                started = t;
+            }
+        }
+        if (effects == 0) return state.SkipWithError("no transition effect ran");
+        state.counters["effects"] = effects;
+        state.counters["worst_deviation_percent"] = worst;
     }
 }
 
@@ -66,19 +127,23 @@ void idleMainMenuCpu(benchmark::State& state) {
 void trackRestartGap(benchmark::State& state) {
     if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
     for (auto _ : state) {
-        const Run run = runProgram("wait 500\nclick 380 130\nwait 1000\nclick 500 125\nwait 200\nstate\nwait 3600\nstate\nquit\n", "");
-        state.SetIterationTime(run.wallSeconds);
-        if (run.states.size() < 2) return state.SkipWithError("no state");
-        const auto& first = run.states[0]["devices"]["shared"];
-        const auto& second = run.states[1]["devices"]["shared"];
-        const double elapsed = double(run.states[1]["t"]) - double(run.states[0]["t"]);
+        const ProgramRun run = runTitle("wait 500\nclick 380 130\nwait 1000\nclick 500 125\nwait 200\nstate\nwait 3600\nstate\nquit\n", "");
+        if (run.samples.size() < 2) return state.SkipWithError("no state");
+        const auto& first = run.samples[0].state["devices"]["shared"];
+        const auto& second = run.samples[1].state["devices"]["shared"];
         const double played = double(first["length"]) - double(first["position"]) + double(second["position"]);
-        state.counters["gap_ms"] = elapsed - played;
+        state.counters["gap_ms"] = ms(run.samples[1].state) - ms(run.samples[0].state) - played;
     }
 }
 
 }  // namespace
 
 BENCHMARK(startToMainMenu)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(idleMainMenuCpu)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK(trackRestartGap)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+BENCHMARK(referenceFrames)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(idleMainMenu)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(idleArticlePart)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(idlePlayerWithNarration)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(deepestStackMemory, headless, false)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(deepestStackMemory, window, true)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(effectsAgainstTheirPauses)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(trackRestartGap)->Iterations(3)->Unit(benchmark::kSecond);

@@ -1,5 +1,6 @@
 #include "platform/gfx/bitmap.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vemra::gfx {
@@ -32,15 +33,20 @@ void Bitmap::copyFrom(const Bitmap& src, Rect srcRect, Rect dstRect, Rect clip) 
     const Rect target = dstRect.intersected(clip).intersected(bounds());
     if (target.empty()) return;
     const bool same = srcRect.width == dstRect.width && srcRect.height == dstRect.height;
+    if (same) {  // row by row; only the part that lies inside the source
+        const int dx = srcRect.left - dstRect.left, dy = srcRect.top - dstRect.top;
+        const Rect inSource = target.translated(dx, dy).intersected(src.bounds());
+        for (int sy = inSource.top; sy < inSource.bottom(); ++sy)
+            std::copy_n(src.row(sy) + inSource.left, inSource.width, row(sy - dy) + inSource.left - dx);
+        return;
+    }
     for (int y = target.top; y < target.bottom(); ++y) {
-        const int sy = same ? srcRect.top + (y - dstRect.top)
-                            : srcRect.top + int((long long)(y - dstRect.top) * srcRect.height / dstRect.height);
+        const int sy = srcRect.top + int((long long)(y - dstRect.top) * srcRect.height / dstRect.height);
         if (sy < 0 || sy >= src.height()) continue;
         Pixel* out = row(y);
         const Pixel* in = src.row(sy);
         for (int x = target.left; x < target.right(); ++x) {
-            const int sx = same ? srcRect.left + (x - dstRect.left)
-                                : srcRect.left + int((long long)(x - dstRect.left) * srcRect.width / dstRect.width);
+            const int sx = srcRect.left + int((long long)(x - dstRect.left) * srcRect.width / dstRect.width);
             if (sx < 0 || sx >= src.width()) continue;
             out[x] = in[sx];
         }

@@ -178,8 +178,10 @@ bool Playback::fill(std::int16_t* out, int frames) {
         }
     }
     std::fill(out + std::ptrdiff_t(delivered) * channels_, out + std::ptrdiff_t(frames) * channels_, std::int16_t{0});
-    wake_.notify_one();
     std::lock_guard lock(mutex_);
+    // The decoding thread tops the sound up in one go once a quarter second is left, rather than
+    // waking for every buffer the output takes.
+    if (sound_.frames() < rate_ / 4) wake_.notify_one();
     return running_;
 }
 

@@ -67,6 +67,8 @@ private:
     Uint32 wakeEventType_ = 0;
     std::atomic<bool> wakePending_{false};
     std::chrono::steady_clock::time_point lastPauseEnd_;
+    static constexpr std::int64_t freshPumpUs = 1000;
+    std::int64_t pumpedUs_ = -1;  // when SDL last fetched what the windowing system sent
     std::unique_ptr<ui::AudioOutput> audio_ = openAudioOutput();
 };
 
@@ -112,14 +114,23 @@ std::optional<ui::InputEvent> SdlBackendImpl::waitEvent(std::int64_t deadlineUs)
 
         SDL_Event event;
         if (until == noDeadline) {
-            if (SDL_WaitEvent(&event) == 0) return std::nullopt;
+            const int got = SDL_WaitEvent(&event);
+            pumpedUs_ = nowUs();
+            if (got == 0) return std::nullopt;
         } else if (now >= until) {
             // The caller's deadline has passed (a cursor frame time never has, after advance):
-            // events already queued still come first, as Windows delivers timers last.
-            if (SDL_PollEvent(&event) == 0) return std::nullopt;
+            // events already queued still come first, as Windows delivers timers last. What the
+            // windowing system sent is fetched again only when it was not fetched a moment ago:
+            // each fetch costs system calls, and a timer tick would otherwise fetch three times.
+            const bool fresh = pumpedUs_ >= 0 && now - pumpedUs_ < freshPumpUs;
+            if (!fresh) pumpedUs_ = now;
+            if ((fresh ? SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) : SDL_PollEvent(&event)) <= 0)
+                return std::nullopt;
         } else {
             const auto ms = int(std::min<std::int64_t>((until - now + 999) / 1000, SDL_MAX_SINT32));
-            if (SDL_WaitEventTimeout(&event, ms) == 0) continue;
+            const int got = SDL_WaitEventTimeout(&event, ms);
+            pumpedUs_ = nowUs();
+            if (got == 0) continue;
         }
         if (dispatch(event)) return std::nullopt;
     }

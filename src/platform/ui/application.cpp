@@ -530,6 +530,7 @@ void Application::drawHint(gfx::Bitmap& display, gfx::Rect clip) {
 }
 
 void Application::paintPending() {
+    if (std::none_of(windows_.begin(), windows_.end(), [](const Window* w) { return w->needsPaint(); })) return;
     // A copy: owner-drawn controls run handlers while they paint.
     const std::vector<Window*> windows = windows_;
     for (Window* w : windows) w->paintDirty();

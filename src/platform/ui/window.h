@@ -82,6 +82,7 @@ public:
     gfx::Bitmap& surface() { return surface_; }
     void invalidateSurface(gfx::Rect r);
     void paintDirty();
+    bool needsPaint() const { return !dirty_.empty(); }
     // Tells the application that part of the surface changed without a repaint (direct canvas drawing).
     void surfaceChanged(gfx::Rect r);
     // A canvas straight on the window surface.
