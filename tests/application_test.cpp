@@ -294,5 +294,55 @@ TEST_F(ApplicationTest, SeparateInvalidAreasRepaintAloneAndAfterTheirHandler) {
     EXPECT_EQ(at(5, 55), gfx::colors::black);
 }
 
+// A screen on the virtual clock that records what it is asked to show.
+class RecordingScreen : public headless::HeadlessBackend {
+public:
+    bool showsFrames() const override { return true; }
+    void present(const gfx::Bitmap& display, const gfx::Region& changed) override {
+        shown.push_back(changed.bounds());
+        frame = display;
+    }
+    std::vector<gfx::Rect> shown;
+    gfx::Bitmap frame;
+};
+
+// Only what changed is composed and shown, and nothing at all when nothing changed.
+TEST(ApplicationDisplay, OnlyWhatChangedIsShownAndNothingWhenNothingChanged) {
+    RecordingScreen screen;
+    Application app(screen);
+    auto& window = app.create<Window>("w", "TW");
+    window.setPosition(100, 50);
+    window.setClientSize(200, 100);
+    auto& label = window.add<Label>("l");
+    label.setBounds({10, 10, 30, 20});
+    label.setColor(gfx::colors::red);
+    window.show();
+    app.processMessages();
+    ASSERT_EQ(screen.shown.size(), 1u);
+    EXPECT_EQ(screen.shown.back(), (gfx::Rect{0, 0, 640, 480}));  // the first frame is whole
+
+    window.addTimer("idle", 10).onTimer = [](Timer&) {};
+    for (int i = 0; i < 5; ++i) {
+        screen.pause(10'000'000);
+        app.processMessages();
+    }
+    EXPECT_EQ(screen.shown.size(), 1u) << "shown again with nothing changed";
+
+    label.setColor(gfx::colors::white);
+    app.processMessages();
+    EXPECT_EQ(screen.shown.back(), (gfx::Rect{110, 60, 30, 20}));
+    window.setPosition(120, 50);  // where it was and where it is now
+    app.processMessages();
+    EXPECT_EQ(screen.shown.back(), (gfx::Rect{100, 50, 220, 100}));
+    window.hide();
+    app.processMessages();
+    EXPECT_EQ(screen.shown.back(), (gfx::Rect{120, 50, 200, 100}));
+    window.show();
+    app.processMessages();
+    const gfx::Bitmap& shown = screen.frame;
+    EXPECT_EQ(gfx::Color::fromPixel(shown.pixel(135, 65)), gfx::colors::white);
+    EXPECT_EQ(gfx::Color::fromPixel(shown.pixel(110, 60)), gfx::colors::black);  // uncovered when it moved
+}
+
 }  // namespace
 }  // namespace vemra::ui
