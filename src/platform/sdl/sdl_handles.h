@@ -15,8 +15,6 @@ struct SdlDeleter {
     void operator()(T* p) const { destroy(p); }
 };
 using WindowPtr = std::unique_ptr<SDL_Window, SdlDeleter<SDL_DestroyWindow>>;
-using RendererPtr = std::unique_ptr<SDL_Renderer, SdlDeleter<SDL_DestroyRenderer>>;
-using TexturePtr = std::unique_ptr<SDL_Texture, SdlDeleter<SDL_DestroyTexture>>;
 using SurfacePtr = std::unique_ptr<SDL_Surface, SdlDeleter<SDL_FreeSurface>>;
 using CursorPtr = std::unique_ptr<SDL_Cursor, SdlDeleter<SDL_FreeCursor>>;
 
