@@ -148,6 +148,7 @@ TEST(NavigationTree, EveryLinkOfTheMapOpensItsScreenThroughItsHotspotAndEscapeCo
         }
         if (expected.animationSet != 0) {
             EXPECT_EQ(on["vars"]["animationSet"], expected.animationSet) << where;
+            EXPECT_EQ(on["vars"]["animationModule"], inSecondaryBranch ? "data3\\qem008.dat" : "data3\\qem001.dat") << where;
         }
         const auto& back = run.states[2 * i + 1];
         EXPECT_EQ(back["active"], "frm1") << where;

@@ -110,6 +110,7 @@ void Backdrop::ExitEffect() {
 void Backdrop::LoadAnimation() {
     Un4& s = un4();
     const char* modulePath = s.secondaryBranchOpen == 1 ? "data3\\qem008.dat" : "data3\\qem001.dat";
+    s.animationModule = modulePath;
     const int count = std::min<int>(s.animationFrameCount, int(s.animationFrames.size()));
     std::optional<std::string> damage;
     try {

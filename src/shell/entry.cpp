@@ -41,6 +41,7 @@ nlohmann::json varsReport() {
             {"trackPending", s.trackPending},
             {"nextEffect", Frm17() ? Frm17()->nextEffect() : 0},
             {"animationSet", s.animationSet},
+            {"animationModule", s.animationModule},
             {"animationFrame", s.animationFrame},
             {"animationFrameCount", s.animationFrameCount},
             {"animationTimer", Frm17() && Frm17()->Timer7().enabled()},
