@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -53,7 +55,7 @@ std::string pointOf(std::string_view window, std::string_view name) {
 std::string follow(const shell::Link& l) {
     if (l.trigger == titleRow) return "click " + pointOf(l.opener, "Label2") + "\n";
     if (l.trigger == keyWithNoLetter) return "type A\n";
-    if (l.trigger == "ls1") {
+    if (l.trigger == "a double click on the index") {
         const gfx::Rect list = component(l.opener, "ls1").rect;
         return "click " + pointOf(l.opener, "l1") + "\nwait 100\ndblclick " + std::to_string(list.left + 20) + " " +
                std::to_string(list.top + 8) + "\n";
@@ -198,4 +200,18 @@ TEST(NavigationTree, ExitCornersCloseRequestsAndTheDeepestStacksComeBackToTheirO
     }
     EXPECT_EQ(s[9]["devices"]["shared"]["position"].get<int>() - s[8]["devices"]["shared"]["position"].get<int>(), 500);
     EXPECT_EQ(active(10), "Frm14");
+}
+
+TEST(NavigationTree, ReadmeShowsTheMapTheProgramOpensWindowsBy) {
+    std::ifstream in(std::string(VEMRA_TEST_DATA) + "/../../README.md");
+    std::stringstream readme;
+    readme << in.rdbuf();
+    const std::string start = "<!-- navigation map: scripts/navigation-map -->\n";
+    const std::string text = readme.str();
+    const auto from = text.find(start);
+    const auto to = text.find("<!-- end of navigation map -->");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    EXPECT_EQ(text.substr(from + start.size(), to - from - start.size()), menus::navigationTree())
+        << "scripts/navigation-map writes it again";
 }

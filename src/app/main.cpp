@@ -5,6 +5,7 @@
 
 #include "app/options.h"
 #include "app/toolkit_check.h"
+#include "menus/navigation_map.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/headless/virtual_clock_window.h"
 #include "platform/script/script.h"
@@ -36,6 +37,10 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr, "vemra: %s\n%s", error.c_str(), app::usage);
         return 2;
+    }
+    if (options->navigationMap) {
+        std::fputs(menus::navigationTree().c_str(), stdout);
+        return 0;
     }
     try {
         std::vector<script::Command> commands;

@@ -7,7 +7,8 @@ namespace vemra::app {
 
 const char* const usage =
     "usage: vemra [--content DIR] [--scale N] [--fullscreen] [--display WxH]\n"
-    "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n";
+    "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n"
+    "             [--navigation-map]\n";
 
 namespace {
 bool toInt(std::string_view s, int& out) {
@@ -34,6 +35,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.trace = true;
         } else if (arg == "--toolkit-check") {
             o.toolkitCheck = true;
+        } else if (arg == "--navigation-map") {
+            o.navigationMap = true;
         } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display") {
             const auto v = value();
             if (!v) {

@@ -17,6 +17,7 @@ struct Options {
     std::string scriptFile;
     bool trace = false;
     bool toolkitCheck = false;
+    bool navigationMap = false;  // print the map of the screens and stop
 };
 
 // Parses the command line; on a bad one returns nothing and sets `error`.

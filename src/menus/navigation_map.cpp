@@ -1,5 +1,8 @@
 #include "menus/navigation_map.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace vemra::menus {
 
 namespace {
@@ -49,7 +52,7 @@ constexpr shell::Link links[] = {
     {"frm7", "Image3", "frm8"},
     {"frm7", "Image4", "frm8"},
 
-    {"frm5", "ls1", "frm20"},
+    {"frm5", "a double click on the index", "frm20"},
     {"frm5", "Image3", "frm30"},
     {"frm5", "Image4", "frm31"},
 
@@ -74,5 +77,32 @@ constexpr shell::Link links[] = {
 }  // namespace
 
 std::span<const shell::Link> navigationMap() { return links; }
+
+namespace {
+
+void addChildren(std::string& out, std::string_view window, int depth) {
+    std::vector<std::string_view> done;
+    for (const shell::Link& child : links) {
+        if (child.opener != window || std::ranges::find(done, child.target) != done.end()) continue;
+        done.push_back(child.target);
+        std::string triggers;
+        for (const shell::Link& l : links)
+            if (l.opener == window && l.target == child.target)
+                triggers += (triggers.empty() ? "" : ", ") + (l.trigger.find(' ') == std::string_view::npos
+                                                                  ? "`" + std::string(l.trigger) + "`"
+                                                                  : std::string(l.trigger));
+        out += std::string(std::size_t(2 * depth), ' ') + "- `" + std::string(child.target) + "` by " + triggers +
+               (child.modal ? " (modal)" : "") + "\n";
+        addChildren(out, child.target, depth + 1);
+    }
+}
+
+}  // namespace
+
+std::string navigationTree() {
+    std::string out = "- `frm16` (the intro) hands over to\n- `frm1` (the main menu)\n";
+    addChildren(out, "frm1", 1);
+    return out;
+}
 
 }  // namespace vemra::menus
