@@ -87,12 +87,16 @@ TEST(SecondaryTextScreen, TheQuestionListDashesItsTitlesAndShowsAWideTitleWholeO
     // Entry 1 opens its text; the fourth title is wider than its row.
     const auto run = runTitle(toSecondaryMenu + "click 40 130\nwait 1100\nclick 100 167\nwait 100\n" + shot("before.png") +
                                   "move 100 257\nwait 50\nstate\n" + shot("whole.png") + "move 400 200\nwait 50\nstate\n" +
-                                  shot("after.png") + "quit\n",
+                                  shot("after.png") + "move 100 257\nwait 50\ndeactivate\nwait 200\nactivate\nwait 200\n" +
+                                  "state\nquit\n",
                               tree.path());
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    ASSERT_EQ(run.states.size(), 2u) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u) << run.errors;
     const auto& s = run.states;
     EXPECT_EQ(s[0]["screen"]["textLines"], 7);
+    // Coming back from another application parks the box and keeps the marked entry.
+    EXPECT_EQ(s[2]["screen"]["fullTitle"], nullptr);
+    EXPECT_EQ(s[2]["screen"]["markedEntry"], 1);
     EXPECT_EQ(s[0]["screen"]["fullTitle"], 4);
     EXPECT_EQ(s[1]["screen"]["fullTitle"], nullptr);
     for (const char* row : {"Label2", "Label5", "Label9"})

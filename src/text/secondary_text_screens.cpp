@@ -52,13 +52,14 @@ SecondaryTextScreen::SecondaryTextScreen(std::string_view name, shell::ScreenTra
                  .lineStart = lineStart},
                 un4().zeroAdvanceCodes),
       repeat_(*timer("t2")),
-      watch_(*timer("t1"), [this] { activateStandard(); }),
+      watch_(*timer("t1"), [this] { FormActivate(); }),
       redrawAfterOpening_(*this, [this] { drawRows(); }) {
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
     repeat_.addArrow(get<ui::Label>("lupmts"), 3, get<ui::Picture>("Image4"), [this] { textRows_.lineUp(); });
     repeat_.addArrow(get<ui::Label>("ldnmts"), 4, get<ui::Picture>("Image5"), [this] { textRows_.lineDown(); });
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     setExitCorner("m6", "m9");
+    onActivate = [this](ui::Widget&) { FormActivate(); };
     describeScreen = [this](nlohmann::json& screen) { describeTextRows(screen, textRows_, repeat_, watch_); };
 }
 
@@ -119,10 +120,6 @@ Tfrm35::Tfrm35(shell::Screen& menu)
         centre(w);
         FormShow();
     };
-    onActivate = [this](ui::Widget&) {
-        overlay_.park();
-        activateStandard();
-    };
     describeScreen = [this](nlohmann::json& screen) {
         describeTitleRows(screen, titleRows_);
         describeTextRows(screen, textRows_, repeat_, watch_);
@@ -144,6 +141,11 @@ void Tfrm35::FormShow() {
     titleRows_.setEntries(std::move(titles), std::move(entries));
     un4().listTop = 0;
     redrawAfterOpening_.arm();
+}
+
+void Tfrm35::FormActivate() {
+    overlay_.park();
+    activateStandard();
 }
 
 void Tfrm35::drawRows() {

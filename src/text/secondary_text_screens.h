@@ -24,6 +24,8 @@ protected:
     // Bitmaps of the picture module "data3\qem007.dat" put into the screen's pictures.
     void loadArtwork(std::initializer_list<std::pair<std::string_view, std::string>> pictures);
     void showText(const std::string& path);
+    // Activation, run again by the re-activation watch.
+    virtual void FormActivate() { activateStandard(); }
     virtual void drawRows();
     void resetListState() override;
 
@@ -47,6 +49,7 @@ public:
 
 private:
     void FormShow();
+    void FormActivate() override;
     void drawRows() override;
     void markEntry(ui::Label& row);
     void showFullTitle(ui::Label& row);
