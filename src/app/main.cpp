@@ -3,6 +3,7 @@
 #include <fstream>
 #include <memory>
 
+#include "app/content_choice.h"
 #include "app/options.h"
 #include "app/toolkit_check.h"
 #include "platform/headless/headless_backend.h"
@@ -37,6 +38,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemra: %s\n%s", error.c_str(), app::usage);
         return 2;
     }
+    if (options->help) {
+        std::printf("%s\n%s", app::usage, app::help);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("vemra %s\n", VEMRA_VERSION);
+        return 0;
+    }
+    if (!options->toolkitCheck) {
+        if (const auto problem = app::chooseContent(options->contentDir)) {
+            std::fprintf(stderr, "vemra: %s\n", problem->c_str());
+            return 2;
+        }
+    }
     try {
         std::vector<script::Command> commands;
         if (!options->scriptFile.empty()) {
@@ -44,7 +59,6 @@ int main(int argc, char** argv) {
             if (!in) throw std::runtime_error("cannot read script " + options->scriptFile);
             commands = script::parseScript(in);
         }
-        if (!options->contentDir.empty()) std::filesystem::current_path(options->contentDir);
         ui::setTracing(options->trace);
 
         auto backend = makeBackend(*options);
