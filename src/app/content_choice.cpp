@@ -7,7 +7,8 @@
 
 namespace vemra::app {
 
-std::optional<std::string> chooseContent(const std::string& contentOption) {
+std::optional<std::string> chooseContent(const std::string& contentOption, bool requireTitle) {
+    if (contentOption.empty() && !requireTitle) return std::nullopt;
     std::error_code error;
     const std::filesystem::path location = contentOption.empty() ? std::filesystem::current_path(error) : std::filesystem::path(contentOption);
     try {

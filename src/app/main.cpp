@@ -46,18 +46,16 @@ int main(int argc, char** argv) {
         std::printf("vemra %s\n", VEMRA_VERSION);
         return 0;
     }
-    if (!options->toolkitCheck) {
-        if (const auto problem = app::chooseContent(options->contentDir)) {
-            std::fprintf(stderr, "vemra: %s\n", problem->c_str());
-            return 2;
-        }
-    }
     try {
         std::vector<script::Command> commands;
         if (!options->scriptFile.empty()) {
             std::ifstream in(options->scriptFile);
             if (!in) throw std::runtime_error("cannot read script " + options->scriptFile);
             commands = script::parseScript(in);
+        }
+        if (const auto problem = app::chooseContent(options->contentDir, !options->toolkitCheck)) {
+            std::fprintf(stderr, "vemra: %s\n", problem->c_str());
+            return 2;
         }
         ui::setTracing(options->trace);
 
