@@ -153,7 +153,7 @@ TEST(DiscImage, ADamagedImageEndsTheProgramWithOneLine) {
              pointRecordAt(image, "DATA1", 0x7fffff);
              return image;
          }},
-        {"loops back",
+        {"loops: its record points at a directory already read",
          [&] {
              auto image = original;
              pointRecordAt(image, "DATA3", rootBlock(image));

@@ -79,7 +79,7 @@ private:
     void readDirectory(const std::string& path, std::size_t index, int depth) {
         if (depth > maxDepth) fail("its directories nest deeper than " + std::to_string(maxDepth));
         if (!visited_.insert(nodes_[index].offset).second)
-            fail("the directory " + path + " loops back to a directory above it");
+            fail("the directory " + path + " loops: its record points at a directory already read");
         const std::unique_ptr<CdioISO9660FileList_t, ListFreer> list(
             iso9660_ifs_readdir(iso_, path.empty() ? "/" : path.c_str()));
         if (!list) fail("the directory " + (path.empty() ? "/" : path) + " cannot be read");

@@ -12,7 +12,7 @@ namespace vemra::content {
 // A content tree read straight out of an ISO 9660 disc image (Joliet and Rock Ridge names when the
 // image has them, else the primary names, whose ";1" versions and trailing dots are dropped).
 // The whole directory tree is read and checked when the image opens: an image that is truncated,
-// is not ISO 9660, or has a directory record pointing outside it or back at a directory above it
+// is not ISO 9660, or has a directory record pointing outside it or at a directory already read
 // throws ContentSourceError. Files are then read from their extents in place; nothing is copied
 // out of the image.
 class DiscImage final : public ContentSource {
