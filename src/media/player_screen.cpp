@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
 #include "shell/artwork.h"

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/text_readers.h"
 #include "designs/design.h"
 #include "platform/ui/application.h"

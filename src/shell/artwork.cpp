@@ -1,6 +1,6 @@
 #include "shell/artwork.h"
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/pictures.h"
 #include "platform/ui/trace.h"
 

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "content/content_error.h"
+#include "content/content_source.h"
 #include "content/cursors.h"
-#include "content/paths.h"
 #include "content/pictures.h"
 #include "designs/design.h"
 #include "platform/ui/application.h"
@@ -49,7 +49,7 @@ Backdrop& backdrop() {
 
 Backdrop::Backdrop() : ui::Window("Frm17", "TFrm17") {
     buildFromDesign(*this, *designs::findDesign("Frm17"), {});
-    med1_ = std::make_unique<media::MediaDevice>("shared");
+    med1_ = std::make_unique<media::MediaDevice>("shared", content::mediaSource);
     timer7_ = timer("Timer7");
     timer7_->onTimer = [this](ui::Timer&) { AnimationTick(); };
     for (int k = 1; k <= rotatingEffectCount; ++k) {

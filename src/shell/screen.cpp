@@ -1,6 +1,6 @@
 #include "shell/screen.h"
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "platform/ui/application.h"
 #include "shell/artwork.h"
 #include "shell/backdrop.h"
