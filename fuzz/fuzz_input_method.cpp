@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
+#include "content/content_source.h"
 #include "content/input_method.h"
 #include "content/keyboard_tables.h"
-#include "content/paths.h"
 #include "platform/ui/input.h"
 
 namespace {

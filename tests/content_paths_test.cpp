@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "content/paths.h"
+#include "content/folder_source.h"
 #include "scenario_support.h"
 
 namespace vemra::content {
@@ -20,7 +20,7 @@ protected:
         std::ofstream(dir / "Data1" / "same.dat") << "x";
     }
     TempDir dir;
-    ContentRoot root{dir.path()};
+    FolderSource root{dir.path()};
 };
 
 TEST_F(ContentPathsTest, EveryComponentMatchesIgnoringCase) {
@@ -37,10 +37,10 @@ TEST_F(ContentPathsTest, ExactCaseWinsThenByteOrder) {
 }
 
 TEST_F(ContentPathsTest, FileExistsOnlyForFiles) {
-    EXPECT_TRUE(root.fileExists("data1\\08.dat"));
-    EXPECT_FALSE(root.fileExists("data1\\09.dat"));
-    EXPECT_FALSE(root.fileExists("data1"));
-    EXPECT_FALSE(root.fileExists("data1\\08.dat\\x"));
+    EXPECT_EQ(root.kind("data1\\08.dat"), EntryKind::file);
+    EXPECT_NE(root.kind("data1\\09.dat"), EntryKind::file);
+    EXPECT_NE(root.kind("data1"), EntryKind::file);
+    EXPECT_NE(root.kind("data1\\08.dat\\x"), EntryKind::file);
 }
 
 TEST_F(ContentPathsTest, PathsThatLeaveTheTreeNeverResolve) {

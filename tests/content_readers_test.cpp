@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "content/content_error.h"
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/pictures.h"
 #include "content/text_readers.h"
 #include "content/whole_text_file.h"

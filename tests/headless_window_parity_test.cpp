@@ -112,3 +112,19 @@ TEST(HeadlessWindowParity, TheSearchWindowAndTheRollingNamesLookTheSameHeadlessA
     EXPECT_EQ(headless.states[0]["active"], "sear");
     EXPECT_EQ(headless.states[1]["active"], "frm32");
 }
+
+TEST(HeadlessWindowParity, TheSecondaryMenusAndTheirReadingScreensLookTheSameHeadlessAndInTheWindow) {
+    VirtualDisplay display;
+    if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
+    // A lit item of the secondary menu; a text of the sub-menu; the question list with a title
+    // marked and a wide one shown whole over the text.
+    const auto headless = expectSameHeadlessAndInTheWindow(
+        display, {{"click 200 432\nwait 600\nmove 40 100\nwait 50\n", "secondary-menu"},
+                  {"click 40 160\nwait 600\nclick 100 190\nwait 600\nclick 60 375\nwait 50\n", "sub-menu-text"},
+                  {"key Escape\nwait 300\nkey Escape\nwait 300\nclick 40 130\nwait 600\nclick 100 167\nwait 100\n"
+                   "move 100 257\nwait 50\n",
+                   "question-list"}});
+    ASSERT_EQ(headless.states.size(), 3u);
+    EXPECT_EQ(headless.states[1]["active"], "frm36");
+    EXPECT_EQ(headless.states[2]["screen"]["fullTitle"], 4);
+}

@@ -7,9 +7,9 @@
 #include <map>
 
 #include "content/content_error.h"
+#include "content/content_source.h"
 #include "content/glyph_forms.h"
 #include "content/input_method.h"
-#include "content/paths.h"
 #include "kit/gen_keyboard.h"
 #include "kit/text_files.h"
 #include "platform/ui/input.h"

@@ -14,7 +14,7 @@
 #include <regex>
 #include <set>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/text_readers.h"
 #include "content/whole_text_file.h"
 #include "kit/code_table.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <set>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/text_readers.h"
 #include "platform/gfx/bmp.h"
 #include "platform/gfx/png.h"

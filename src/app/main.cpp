@@ -3,8 +3,10 @@
 #include <fstream>
 #include <memory>
 
+#include "app/content_choice.h"
 #include "app/options.h"
 #include "app/toolkit_check.h"
+#include "menus/navigation_map.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/headless/virtual_clock_window.h"
 #include "platform/script/script.h"
@@ -37,6 +39,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vemra: %s\n%s", error.c_str(), app::usage);
         return 2;
     }
+    if (options->navigationMap) {
+        std::fputs(menus::navigationTree().c_str(), stdout);
+        return 0;
+    }
+    if (options->help) {
+        std::printf("%s\n%s", app::usage, app::help);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("vemra %s\n", VEMRA_VERSION);
+        return 0;
+    }
     try {
         std::vector<script::Command> commands;
         if (!options->scriptFile.empty()) {
@@ -44,7 +58,10 @@ int main(int argc, char** argv) {
             if (!in) throw std::runtime_error("cannot read script " + options->scriptFile);
             commands = script::parseScript(in);
         }
-        if (!options->contentDir.empty()) std::filesystem::current_path(options->contentDir);
+        if (const auto problem = app::chooseContent(options->contentDir, !options->toolkitCheck)) {
+            std::fprintf(stderr, "vemra: %s\n", problem->c_str());
+            return 2;
+        }
         ui::setTracing(options->trace);
 
         auto backend = makeBackend(*options);

@@ -6,8 +6,30 @@
 namespace vemra::app {
 
 const char* const usage =
-    "usage: vemra [--content DIR] [--scale N] [--fullscreen] [--display WxH]\n"
-    "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n";
+    "usage: vemra [--content DIR|IMAGE | DIR|IMAGE] [--scale N] [--fullscreen] [--display WxH]\n"
+    "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n"
+    "             [--navigation-map] [--help] [--version]\n";
+
+const char* const help =
+    "Plays the title from its content: a folder holding data1 ... data5 and the fonts, or the\n"
+    "title's disc image (an ISO 9660 .iso file), read in place.\n"
+    "\n"
+    "  --content DIR|IMAGE  the content folder or disc image (default: the working directory);\n"
+    "                       it may also be named alone, without --content\n"
+    "  --scale N            show the display N times its size (default: the largest that fits)\n"
+    "  --fullscreen         start in full screen (Alt+Enter toggles it)\n"
+    "  --display WxH        the logical display the screens are centred on (default 640x480)\n"
+    "  --headless           no window; time moves only as the script says\n"
+    "  --virtual-time       with a window, time moves only as the script says\n"
+    "  --script FILE        play a script of input and checks (see README)\n"
+    "  --trace              one line per event of note on standard error\n"
+    "  --toolkit-check      a small screen that exercises the toolkit instead of the title\n"
+    "  --navigation-map     print the map of the windows (which opens which) and end\n"
+    "  --help               show this help and end\n"
+    "  --version            show the version and end\n"
+    "\n"
+    "F12 saves a picture of the display in $XDG_PICTURES_DIR (else ~/Pictures).\n"
+    "The program keeps its own files in $VEMRA_WINDOWS_DIR, else $XDG_STATE_HOME/vemra/windows.\n";
 
 namespace {
 bool toInt(std::string_view s, int& out) {
@@ -34,6 +56,12 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.trace = true;
         } else if (arg == "--toolkit-check") {
             o.toolkitCheck = true;
+        } else if (arg == "--navigation-map") {
+            o.navigationMap = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display") {
             const auto v = value();
             if (!v) {
@@ -55,6 +83,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
                     return std::nullopt;
                 }
             }
+        } else if (!arg.starts_with("-") && o.contentDir.empty()) {
+            o.contentDir = arg;  // a disc image or folder opened with the program
         } else {
             error = "unknown option " + std::string(arg);
             return std::nullopt;

@@ -17,10 +17,15 @@ struct Options {
     std::string scriptFile;
     bool trace = false;
     bool toolkitCheck = false;
+    bool navigationMap = false;  // print the map of the screens and stop
+    bool help = false;     // print the help and end
+    bool version = false;  // print the version and end
 };
 
 // Parses the command line; on a bad one returns nothing and sets `error`.
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
 extern const char* const usage;
+// The usage line and what every option does, for --help.
+extern const char* const help;
 
 }  // namespace vemra::app

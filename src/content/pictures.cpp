@@ -2,7 +2,7 @@
 
 #include "content/content_error.h"
 #include "content/content_file.h"
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "platform/gfx/bmp.h"
 #include "platform/win/binary_reader.h"
 
@@ -27,7 +27,7 @@ gfx::Bitmap loadBitmapFile(std::string_view contentPath) {
 }
 
 std::optional<win::PeModule> openModule(std::string_view contentPath) {
-    if (!resolve(contentPath)) return std::nullopt;
+    if (contentSource().kind(contentPath) == EntryKind::none) return std::nullopt;
     std::vector<std::uint8_t> bytes = readContentFile(contentPath);
     return asContentError([&] { return win::PeModule::fromBytes(std::move(bytes), std::string(contentPath)); });
 }

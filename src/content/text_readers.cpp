@@ -8,7 +8,7 @@
 
 #include "content/content_error.h"
 #include "content/content_file.h"
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "platform/win/binary_file.h"
 #include "platform/win/text_lines.h"
 

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/text_readers.h"
 #include "platform/ui/application.h"
 #include "platform/ui/panel.h"
@@ -33,7 +33,7 @@ Tfrm31::Tfrm31(shell::Screen& placeScreen)
     : Screen(*designs::findDesign("frm31"), {.animationSet = 26, .trackTimer = "Tr1", .track = "data1\\16.dat"},
              &placeScreen),
       rows_(*this, [this](ui::Label& row) { playClip(row); }),
-      med1_("clips", content::resolve) {
+      med1_("clips", content::mediaSource) {
     onDeactivate = nullptr;
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
     // The clip keeps its shape inside the region; MPEG-1 pictures of 4:3 shape fill it whole.

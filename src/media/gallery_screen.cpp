@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/pictures.h"
 #include "content/text_readers.h"
 #include "media/gallery_lists.h"

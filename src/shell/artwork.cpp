@@ -1,6 +1,6 @@
 #include "shell/artwork.h"
 
-#include "content/paths.h"
+#include "content/content_source.h"
 #include "content/pictures.h"
 #include "platform/ui/trace.h"
 
@@ -17,6 +17,14 @@ ArtSource artSource() {
             return std::nullopt;
         }
     };
+}
+
+void setPictureFromModule(ui::Picture& picture, std::string_view modulePath, std::string_view name) {
+    gfx::Bitmap bitmap = content::loadModuleBitmap(modulePath, name);
+    if (bitmap.empty())
+        picture.clear();
+    else
+        picture.setBitmap(std::move(bitmap));
 }
 
 }  // namespace vemra::shell

@@ -4,8 +4,8 @@
 #include <random>
 
 #include "content/content_error.h"
+#include "content/content_source.h"
 #include "content/cursors.h"
-#include "content/paths.h"
 #include "content/pictures.h"
 #include "designs/design.h"
 #include "platform/ui/application.h"
@@ -56,7 +56,7 @@ Backdrop& backdrop() {
 
 Backdrop::Backdrop() : ui::Window("Frm17", "TFrm17") {
     buildFromDesign(*this, *designs::findDesign("Frm17"), {});
-    med1_ = std::make_unique<media::MediaDevice>("shared");
+    med1_ = std::make_unique<media::MediaDevice>("shared", content::mediaSource);
     timer7_ = timer("Timer7");
     timer7_->onTimer = [this](ui::Timer&) { AnimationTick(); };
     for (int k = 1; k <= rotatingEffectCount; ++k) {
@@ -117,6 +117,7 @@ void Backdrop::ExitEffect() {
 void Backdrop::LoadAnimation() {
     Un4& s = un4();
     const char* modulePath = s.secondaryBranchOpen == 1 ? "data3\\qem008.dat" : "data3\\qem001.dat";
+    s.animationModule = modulePath;
     const int count = std::min<int>(s.animationFrameCount, int(s.animationFrames.size()));
     std::optional<std::string> damage;
     try {

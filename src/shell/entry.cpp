@@ -2,14 +2,18 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/paths.h"
+#include "content/content_error.h"
+#include "content/content_file.h"
+#include "content/content_source.h"
 #include "menus/main_menu.h"
+#include "menus/navigation.h"
 #include "platform/gfx/font.h"
 #include "platform/script/state.h"
 #include "platform/ui/hex.h"
 #include "platform/ui/trace.h"
 #include "shell/backdrop.h"
 #include "shell/intro.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 
 namespace vemra::shell {
@@ -19,14 +23,20 @@ namespace {
 constexpr const char* fontFiles[] = {"read01.fon", "read02.fon", "Serife.fon"};
 
 // A font file that cannot be registered is left out: its texts then show in a substitute font.
-std::vector<std::filesystem::path> registerFonts() {
-    std::vector<std::filesystem::path> registered;
+// Fonts are registered from their bytes, which the content tree (a folder or a disc image) gives.
+std::vector<std::string> registerFonts() {
+    std::vector<std::string> registered;
     std::string names;
-    for (const char* name : fontFiles)
-        if (auto path = content::resolve(name); path && gfx::FontLibrary::shared().registerFile(*path) > 0) {
-            registered.push_back(*path);
-            names += (names.empty() ? "" : " ") + path->filename().string();
+    for (const char* name : fontFiles) {
+        if (!content::fileExists(name)) continue;
+        try {
+            if (gfx::FontLibrary::shared().registerFont(name, content::readContentFile(name)) == 0) continue;
+        } catch (const content::ContentError&) {
+            continue;
         }
+        registered.push_back(name);
+        names += (names.empty() ? "" : " ") + std::string(name);
+    }
     ui::trace("fonts registered", names);
     return registered;
 }
@@ -39,6 +49,7 @@ nlohmann::json varsReport() {
             {"trackPending", s.trackPending},
             {"nextEffect", Frm17() ? Frm17()->nextEffect() : 0},
             {"animationSet", s.animationSet},
+            {"animationModule", s.animationModule},
             {"animationFrame", s.animationFrame},
             {"animationFrameCount", s.animationFrameCount},
             {"animationTimer", Frm17() && Frm17()->Timer7().enabled()},
@@ -58,8 +69,14 @@ nlohmann::json varsReport() {
 
 void runTitle(ui::Application& app) {
     const auto fonts = registerFonts();
+    menus::registerNavigation();
     ui::Ref<Intro> intro;
     script::setStateSection("vars", varsReport);
+    script::setStateSection("opened", [] {
+        nlohmann::json opened = nlohmann::json::array();
+        for (const auto& [window, opener] : navigation().opened()) opened.push_back({{"window", window}, {"opener", opener}});
+        return opened;
+    });
     script::setStateSection("devices", [] {
         nlohmann::json devices = nlohmann::json::object();
         for (const media::MediaDevice* device : media::MediaDevice::live()) devices[device->name()] = device->describe();
@@ -77,7 +94,7 @@ void runTitle(ui::Application& app) {
     app.destroyWindows();
 
     script::clearStateSections();
-    for (const auto& font : fonts) gfx::FontLibrary::shared().unregisterFile(font);
+    for (const auto& font : fonts) gfx::FontLibrary::shared().unregisterFont(font);
     ui::trace("fonts unregistered");
 }
 

@@ -1,7 +1,7 @@
 #include "shell/intro.h"
 
+#include "content/content_source.h"
 #include "content/cursors.h"
-#include "content/paths.h"
 #include "designs/design.h"
 #include "platform/ui/application.h"
 #include "platform/ui/panel.h"
@@ -18,7 +18,7 @@ constexpr int hotspotCursor = 5;
 }
 
 Intro::Intro(std::function<void()> showMainMenu)
-    : ui::Window("frm16", "Tfrm16"), med1_("intro", content::resolve), showMainMenu_(std::move(showMainMenu)) {
+    : ui::Window("frm16", "Tfrm16"), med1_("intro", content::mediaSource), showMainMenu_(std::move(showMainMenu)) {
     buildFromDesign(*this, *designs::findDesign("frm16"), artSource());
     med1_.setAutoRewind(false);
     auto& p1 = component<ui::Panel>(*this, "p1");

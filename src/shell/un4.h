@@ -30,6 +30,7 @@ struct Un4 {
     ui::Ref<ui::Label> animationTarget;
     int animationFrameCount = 0;
     int animationSet = 0;
+    std::string animationModule;  // the module the frames were last loaded from
     int animationFrame = 0;
     std::array<std::optional<gfx::Bitmap>, 11> animationFrames;
 

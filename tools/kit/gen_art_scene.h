@@ -18,6 +18,7 @@ struct SceneSpec {
     std::vector<gfx::Rect> obstacles;  // what the title keeps clear of
     gfx::Rect cornerAnimation;         // where the corner animation plays: hotspot words avoid it
     std::string title, caption;
+    std::string window;  // the window the scene belongs to: its hotspots are named for what they open
 };
 
 // The scene with every hotspot at rest (lit = false) or lit. The two differ only inside hotspots.

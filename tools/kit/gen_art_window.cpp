@@ -33,6 +33,7 @@ const WindowArt::Scene& WindowArt::scene(std::string_view surface, const Compone
     request.client = overlay ? overlay->rect : layout_.surfaceRect(surface);
     request.windowGround = !overlay && surface.empty();
     request.elements = layout_.elements(surface, overlay);
+    request.window = std::string(layout_.design().name);
     if (request.windowGround) {
         request.obstacles = layout_.obstacles(surface);
         request.cornerAnimation = layout_.cornerAnimation(surface);

@@ -56,8 +56,11 @@ public:
 
     // Registers every face and size a font file holds; returns the number of faces added (0 = failure).
     int registerFile(const std::filesystem::path& file);
+    // The same for a font file's bytes, registered under `name`.
+    int registerFont(const std::string& name, std::vector<std::uint8_t> bytes);
     // Removes the faces a file added; true when the file was registered.
     bool unregisterFile(const std::filesystem::path& file);
+    bool unregisterFont(const std::string& name);
     // Face names of the registered files, in registration order, each once.
     std::vector<std::string> registeredFaces() const;
     // Character heights available for a registered face (empty for unknown faces).

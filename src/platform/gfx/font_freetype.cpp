@@ -16,4 +16,10 @@ FacePtr openFace(const FreeTypePtr& library, const std::filesystem::path& file, 
     return {face, [library](FT_Face f) { FT_Done_Face(f); }};
 }
 
+FacePtr openFace(const FreeTypePtr& library, const FontData& data, long index) {
+    FT_Face face = nullptr;
+    if (FT_New_Memory_Face(library.get(), data->data(), FT_Long(data->size()), index, &face) != 0) return nullptr;
+    return {face, [library, data](FT_Face f) { FT_Done_Face(f); }};
+}
+
 }  // namespace vemra::gfx

@@ -10,6 +10,8 @@
 #include "platform/gfx/font_fontconfig.h"
 #include "platform/gfx/font_freetype.h"
 #include "platform/gfx/font_truetype.h"
+#include "platform/win/binary_file.h"
+#include "platform/win/binary_reader.h"
 
 #include FT_WINFONTS_H
 
@@ -32,14 +34,15 @@ struct RegisteredFace {
 };
 
 struct RegisteredFile {
-    std::filesystem::path file;
+    std::string name;
+    FontData data;
     std::vector<RegisteredFace> faces;
 };
 
-std::filesystem::path identity(const std::filesystem::path& file) {
+std::string identity(const std::filesystem::path& file) {
     std::error_code error;
     const auto canonical = std::filesystem::weakly_canonical(file, error);
-    return error ? file.lexically_normal() : canonical;
+    return (error ? file.lexically_normal() : canonical).string();
 }
 
 // The nearer of two heights to `wanted`; on a tie the smaller, which never overflows the line.
@@ -64,8 +67,8 @@ struct FontLibrary::Impl {
     std::vector<RegisteredFile> files;
     std::map<std::tuple<std::string, int, unsigned>, std::shared_ptr<const Font>> resolved;
 
-    RegisteredFile* find(const std::filesystem::path& file) {
-        const auto it = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f.file == file; });
+    RegisteredFile* find(std::string_view name) {
+        const auto it = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f.name == name; });
         return it == files.end() ? nullptr : &*it;
     }
 
@@ -93,7 +96,7 @@ std::shared_ptr<const Font> FontLibrary::Impl::resolve(const std::string& face, 
     if (bitmap && (bitmap->height == height || !scalable))
         return std::make_shared<BitmapFont>(bitmap->face, style);
     if (scalable) {
-        if (FacePtr sized = openFace(freetype, scalableFile->file, scalable->index))
+        if (FacePtr sized = openFace(freetype, scalableFile->data, scalable->index))
             return std::make_shared<TrueTypeFont>(std::move(sized), height, style);
     }
     return fallback(face, height, style);
@@ -116,14 +119,24 @@ FontLibrary::FontLibrary() : impl_(std::make_unique<Impl>()) {}
 FontLibrary::~FontLibrary() = default;
 
 int FontLibrary::registerFile(const std::filesystem::path& file) {
-    const auto key = identity(file);
+    const std::string key = identity(file);
     if (const RegisteredFile* known = impl_->find(key)) return int(known->faces.size());
-    const FacePtr probe = openFace(impl_->freetype, file, -1);
+    try {
+        return registerFont(key, win::readBinaryFile(file));
+    } catch (const win::FormatError&) {
+        return 0;
+    }
+}
+
+int FontLibrary::registerFont(const std::string& name, std::vector<std::uint8_t> bytes) {
+    if (const RegisteredFile* known = impl_->find(name)) return int(known->faces.size());
+    const auto data = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+    const FacePtr probe = openFace(impl_->freetype, data, -1);
     if (!probe) return 0;
 
-    RegisteredFile entry{key, {}};
+    RegisteredFile entry{name, data, {}};
     for (long i = 0; i < probe->num_faces; ++i) {
-        FacePtr face = openFace(impl_->freetype, file, i);
+        FacePtr face = openFace(impl_->freetype, data, i);
         if (!face || !face->family_name) continue;
         if (FT_IS_SCALABLE(face.get())) {
             entry.faces.push_back({face->family_name, 0, i, std::move(face)});
@@ -139,8 +152,10 @@ int FontLibrary::registerFile(const std::filesystem::path& file) {
     return int(impl_->files.back().faces.size());
 }
 
-bool FontLibrary::unregisterFile(const std::filesystem::path& file) {
-    const RegisteredFile* known = impl_->find(identity(file));
+bool FontLibrary::unregisterFile(const std::filesystem::path& file) { return unregisterFont(identity(file)); }
+
+bool FontLibrary::unregisterFont(const std::string& name) {
+    const RegisteredFile* known = impl_->find(name);
     if (!known) return false;
     impl_->files.erase(impl_->files.begin() + (known - impl_->files.data()));
     impl_->resolved.clear();

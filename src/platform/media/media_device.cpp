@@ -55,11 +55,11 @@ MediaDevice::~MediaDevice() {
 void MediaDevice::open() {
     close();
     trace("open", fileName_);
-    const std::optional<std::filesystem::path> path = resolve_(fileName_);
-    if (!path) throw MediaError("cannot open \"" + fileName_ + "\": no such file");
+    const std::optional<MediaSource> source = resolve_(fileName_);
+    if (!source) throw MediaError("cannot open \"" + fileName_ + "\": no such file");
     ui::Backend& backend = ui::app().backend();
     try {
-        playback_ = std::make_unique<Playback>(*path, kindOf(fileName_), displaySize(), backend.audio(),
+        playback_ = std::make_unique<Playback>(*source, kindOf(fileName_), displaySize(), backend.audio(),
                                                backend.virtualTime(), pictureFit_);
     } catch (const MediaError& e) {
         throw MediaError("cannot open \"" + fileName_ + "\": " + e.what());

@@ -12,6 +12,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "platform/media/media_error.h"
+#include "platform/media/media_source.h"
 #include "platform/media/picture_converter.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/ref.h"
@@ -24,8 +25,8 @@ class Playback;
 // What a device is doing; the program compares these numbers with plain integers.
 enum Mode : int { notReady = 0, stopped = 1, playing = 2, paused = 5 };
 
-// Finds the file for a name as the program writes it ("data1\08.dat"); nullopt when there is none.
-using PathResolver = std::function<std::optional<std::filesystem::path>(std::string_view)>;
+// Finds the bytes for a name as the program writes it ("data1\08.dat"); nullopt when there is none.
+using PathResolver = std::function<std::optional<MediaSource>(std::string_view)>;
 
 // The name with '\' turned into '/', relative to the working directory.
 std::optional<std::filesystem::path> backslashPath(std::string_view name);

@@ -24,12 +24,19 @@ std::string errorText(int err) {
 
 }  // namespace
 
-MediaFile::MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels, PictureFit fit)
-    : rate_(rate), packet_(av_packet_alloc()), soundConverter_(rate, channels), pictureConverter_(fit) {
+MediaFile::MediaFile(const MediaSource& source, MediaKind kind, int rate, int channels, PictureFit fit)
+    : rate_(rate),
+      input_(std::make_unique<MediaInput>(source)),
+      packet_(av_packet_alloc()),
+      soundConverter_(rate, channels),
+      pictureConverter_(fit) {
     quietLibraries();
     if (!packet_) throw std::bad_alloc();
-    AVFormatContext* raw = nullptr;
-    if (const int err = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); err < 0)
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw) throw std::bad_alloc();
+    raw->pb = input_->context();
+    raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+    if (const int err = avformat_open_input(&raw, source.name.c_str(), nullptr, nullptr); err < 0)
         throw MediaError(errorText(err));
     format_.reset(raw);
     if (const int err = avformat_find_stream_info(raw, nullptr); err < 0) throw MediaError(errorText(err));

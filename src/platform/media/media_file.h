@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
 #include "platform/media/ffmpeg_handles.h"
+#include "platform/media/media_input.h"
+#include "platform/media/media_source.h"
 #include "platform/media/picture_converter.h"
 #include "platform/media/sound_converter.h"
 #include "platform/media/stream_decoder.h"
@@ -40,10 +41,10 @@ struct Decoded {
 // Not thread-safe: one thread at a time.
 class MediaFile {
 public:
-    // Opens `path` for output at `rate` frames a second and `channels` channels, pictures fitted as
+    // Opens `source` for output at `rate` frames a second and `channels` channels, pictures fitted as
     // `fit` says; throws MediaError
     // when the file cannot be read or holds nothing that can be decoded.
-    MediaFile(const std::filesystem::path& path, MediaKind kind, int rate, int channels,
+    MediaFile(const MediaSource& source, MediaKind kind, int rate, int channels,
               PictureFit fit = PictureFit::fill);
 
     std::int32_t lengthMs() const;
@@ -63,6 +64,7 @@ private:
     std::int64_t scannedLengthUs();
 
     int rate_;
+    std::unique_ptr<MediaInput> input_;  // outlives format_, which reads through it
     FormatPtr format_;
     PacketPtr packet_;
     std::unique_ptr<StreamDecoder> sound_;

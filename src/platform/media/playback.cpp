@@ -7,9 +7,9 @@
 
 namespace vemra::media {
 
-Playback::Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
+Playback::Playback(const MediaSource& source, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
                    bool virtualTime, PictureFit fit)
-    : file_(std::make_unique<MediaFile>(path, kind, output.sampleRate(), output.channels(), fit)),
+    : file_(std::make_unique<MediaFile>(source, kind, output.sampleRate(), output.channels(), fit)),
       output_(output),
       virtualTime_(virtualTime),
       rate_(output.sampleRate()),

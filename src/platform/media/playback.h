@@ -25,7 +25,7 @@ public:
     // Opens the file (throws MediaError), starts decoding from its start, pictures scaled to
     // `pictureSize` (none when empty) as `fit` says, and, when it has sound, attaches to `output`. The clock
     // stands at 0.
-    Playback(const std::filesystem::path& path, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
+    Playback(const MediaSource& source, MediaKind kind, gfx::Size pictureSize, ui::AudioOutput& output,
              bool virtualTime, PictureFit fit = PictureFit::fill);
     ~Playback() override;
     Playback(const Playback&) = delete;

@@ -7,6 +7,7 @@
 
 #include "platform/gfx/font.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/screenshot.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/trace.h"
 #include "platform/ui/window.h"
@@ -403,6 +404,10 @@ void Application::dispatchMouse(const InputEvent& e) {
 
 void Application::dispatchKey(const InputEvent& e) {
     using T = InputEvent::Type;
+    if (e.type == T::keyDown && e.key == vk::f12) {  // the program's own key: no screen sees it go down
+        saveScreenshot(composeDisplay());
+        return;
+    }
     Window* w = topModal() ? topModal() : activeWindow();
     // A key's character belongs to the window its key went down in: when that window has closed
     // in between (Escape, Enter on a button), the character goes with it.
@@ -419,6 +424,7 @@ void Application::dispatchKey(const InputEvent& e) {
             w->close();
             return;
         }
+
         int key = e.key;
         if (focus) handle([&] { focus->keyDown(key, e.shift); });
         if (key == vk::tab && window) {

@@ -4,32 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "platform/win/binary_reader.h"
+#include "platform/win/file_descriptor.h"
 
 namespace vemra::win {
 
-namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-}  // namespace
-
-std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, const std::string& name) {
+std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, const std::string& name,
+                                         std::optional<FileRange> range) {
     const std::string shown = name.empty() ? file.string() : name;
     const auto fail = [&](const std::string& verb, const std::string& why) {
         throw FormatError(verb + " " + shown + ": " + why);
@@ -41,17 +26,25 @@ std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, cons
     if (::fstat(fd.get(), &info) != 0) fail("cannot read", std::strerror(errno));
     if (S_ISDIR(info.st_mode)) fail("cannot open", "is a directory");
     if (!S_ISREG(info.st_mode)) fail("cannot open", "is not a regular file");
+    const auto size = std::uint64_t(info.st_size);
+    if (range && (range->offset > size || range->length > size - range->offset))
+        fail("cannot read", "it lies past the end of what holds it");
+    std::uint64_t at = range ? range->offset : 0;
+    std::uint64_t left = range ? range->length : UINT64_MAX;
 
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(std::size_t(info.st_size));
+    bytes.reserve(std::size_t(range ? range->length : size));
     std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    while (left > 0) {
+        const ssize_t n = ::pread(fd.get(), buffer, std::size_t(std::min<std::uint64_t>(sizeof buffer, left)), off_t(at));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) fail("cannot read", std::strerror(errno));
         if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
+        at += std::uint64_t(n);
+        left -= std::uint64_t(n);
     }
+    if (range && left > 0) fail("cannot read", "it lies past the end of what holds it");
     return bytes;
 }
 

@@ -1,0 +1,43 @@
+#include "content/content_source.h"
+
+#include <cstring>
+#include <system_error>
+
+#include "content/disc_image.h"
+#include "content/folder_source.h"
+
+namespace vemra::content {
+namespace {
+
+std::unique_ptr<ContentSource>& sourceSlot() {
+    static std::unique_ptr<ContentSource> source;
+    return source;
+}
+
+}  // namespace
+
+std::unique_ptr<ContentSource> openContentSource(const std::filesystem::path& location) {
+    std::error_code error;
+    const auto status = std::filesystem::status(location, error);
+    if (error) throw ContentSourceError("cannot open " + location.string() + ": " + error.message());
+    if (std::filesystem::is_directory(status)) return std::make_unique<FolderSource>(location);
+    if (!std::filesystem::is_regular_file(status))
+        throw ContentSourceError("cannot open " + location.string() + ": neither a folder nor a disc image");
+    return std::make_unique<DiscImage>(location);
+}
+
+const ContentSource& contentSource() {
+    auto& source = sourceSlot();
+    if (!source) source = std::make_unique<FolderSource>(std::filesystem::current_path());
+    return *source;
+}
+
+void setContentRoot(const std::filesystem::path& location) { sourceSlot() = openContentSource(location); }
+
+bool fileExists(std::string_view contentPath) { return contentSource().kind(contentPath) == EntryKind::file; }
+
+std::optional<media::MediaSource> mediaSource(std::string_view contentPath) {
+    return contentSource().mediaSource(contentPath);
+}
+
+}  // namespace vemra::content

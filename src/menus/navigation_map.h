@@ -1,0 +1,17 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "shell/navigation.h"
+
+namespace vemra::menus {
+
+// Which window opens which, and through what: the program opens windows only along these links.
+std::span<const shell::Link> navigationMap();
+
+// The map as a tree in Markdown, from the intro down: every window under the one that opens it,
+// with what opens it.
+std::string navigationTree();
+
+}  // namespace vemra::menus

@@ -1,0 +1,71 @@
+// The program as a desktop user meets it: --help and --version, a clear line when it finds no
+// title, and an installation with a valid desktop entry, the kit's icon and a manual page.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/gfx/png.h"
+#include "scenario_support.h"
+
+using namespace vemra;
+using namespace vemra::testing;
+
+namespace {
+
+// What a shell command writes to standard output, and its exit status.
+std::pair<std::string, int> output(const std::string& command) {
+    std::string text;
+    FILE* out = popen(command.c_str(), "r");
+    if (!out) return {"", -1};
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out)) > 0;) text.append(buf, n);
+    const int status = pclose(out);
+    return {text, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+}  // namespace
+
+TEST(Install, HelpVersionAndNoContentAnswerLikeOtherPrograms) {
+    const auto [help, helpStatus] = output("'" VEMRA_BINARY "' --help");
+    EXPECT_EQ(helpStatus, 0);
+    EXPECT_TRUE(help.starts_with("usage: vemra")) << help;
+    EXPECT_NE(help.find("--content DIR|IMAGE"), std::string::npos) << help;
+    EXPECT_NE(help.find("F12"), std::string::npos) << help;
+    EXPECT_EQ(output("'" VEMRA_BINARY "' --version"), std::make_pair(std::string("vemra 1.0.0\n"), 0));
+
+    const TempDir empty;
+    const auto run = runScript("quit\n", "--headless", "cd '" + empty.path().string() + "' && ");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+    EXPECT_TRUE(run.errors.starts_with("vemra: no title content in " + empty.path().string())) << run.errors;
+    for (const char* hint : {"--content FILE.iso", "--content DIR", "build/demo"})
+        EXPECT_NE(run.errors.find(hint), std::string::npos) << run.errors;
+}
+
+TEST(Install, InstallsTheProgramItsDesktopEntryIconAndManualPage) {
+    const TempDir prefix;
+    const auto [log, status] = output("cmake --install '" VEMRA_BUILD_DIR "' --prefix '" + prefix.path().string() + "' 2>&1");
+    ASSERT_EQ(status, 0) << log;
+    EXPECT_EQ(output("'" + (prefix / "bin/vemra").string() + "' --version").second, 0);
+    const std::string desktop = (prefix / "share/applications/vemra.desktop").string();
+    EXPECT_EQ(output("desktop-file-validate '" + desktop + "' 2>&1"), std::make_pair(std::string(), 0));
+    const auto icon = gfx::readPng(prefix / "share/icons/hicolor/256x256/apps/vemra.png");
+    EXPECT_EQ(icon.size(), (gfx::Size{256, 256}));
+    const auto [page, manStatus] = output("MANWIDTH=80 man -l '" + (prefix / "share/man/man1/vemra.1").string() + "' 2>&1");
+    EXPECT_EQ(manStatus, 0);
+    for (const char* part : {"NAME", "vemra - play", "--content", "F12", "VEMRA_WINDOWS_DIR"})
+        EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
+}
+
+TEST(Install, TheScreenshotKeyWritesThePictureOfTheDisplayIntoThePicturesDirectory) {
+    const TempDir dir;
+    const std::string pictures = (dir / "My Pictures").string();
+    const auto run = runScript("wait 100\nkey 123\nshot " + (dir / "shot.png").string() + "\nquit\n",
+                               "--headless --toolkit-check --trace", "XDG_PICTURES_DIR='" + pictures + "' ");
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    const auto at = run.errors.find("screenshot " + pictures + "/vemra-");
+    ASSERT_NE(at, std::string::npos) << run.errors;
+    const std::string file = run.errors.substr(at + 11, run.errors.find('\n', at) - at - 11);
+    EXPECT_TRUE(file.ends_with(".png")) << file;
+    EXPECT_TRUE(gfx::readPng(file) == gfx::readPng(dir / "shot.png"));
+}
