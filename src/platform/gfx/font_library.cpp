@@ -118,6 +118,9 @@ FontLibrary::~FontLibrary() = default;
 int FontLibrary::registerFile(const std::filesystem::path& file) {
     const auto key = identity(file);
     if (const RegisteredFile* known = impl_->find(key)) return int(known->faces.size());
+    // FreeType would wait for ever on a FIFO in the file's place.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return 0;
     const FacePtr probe = openFace(impl_->freetype, file, -1);
     if (!probe) return 0;
 
