@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, 5> rowNames{"Label2", "Label3", "Label4",
 
 EntryRows::EntryRows(shell::Screen& screen, std::function<void(ui::Label& row)> choose)
     : rows_(text::labelsNamed(screen, rowNames), shell::un4().listTop),
-      overlay_(shell::component<ui::Label>(screen, "labcamov"), true),
+      overlay_(shell::component<ui::Label>(screen, "labcamov"), {.opaque = true}),
       repeat_(*screen.timer("t2")),
       overlayLabel_(shell::component<ui::Label>(screen, "labcamov")) {
     rows_.setMarking(text::yellow, text::red);

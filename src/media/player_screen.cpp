@@ -8,9 +8,9 @@
 #include <nlohmann/json.hpp>
 
 #include "content/paths.h"
-#include "content/pictures.h"
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
+#include "shell/artwork.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
 #include "text/arrow_repeat.h"
@@ -58,7 +58,7 @@ struct PlayerTraits {
 struct ContentsRows {
     ContentsRows(shell::Screen& screen, ui::Timer& repeatTimer, ui::Label& overlay)
         : rows(text::labelsNamed(screen, rowNames), un4().listTop),
-          overlay(overlay, true),
+          overlay(overlay, {.opaque = true}),
           repeat(repeatTimer, text::ArrowRepeat::repeatMs) {}
 
     static constexpr std::array<std::string_view, 8> rowNames{"lls1", "lls2", "lls3", "lls4",
@@ -220,13 +220,7 @@ media::MediaDevice& PlayerScreen::med() { return shell::backdrop().Med1(); }
 
 void PlayerScreen::FormCreate() {
     med().setAutoRewind(false);
-    if (variant_.background) {
-        gfx::Bitmap art = content::loadModuleBitmap("data3\\qem006.dat", variant_.background);
-        if (art.empty())
-            background().clear();
-        else
-            background().setBitmap(std::move(art));
-    }
+    if (variant_.background) shell::setPictureFromModule(background(), "data3\\qem006.dat", variant_.background);
     if (contents_) contents_->overlay.park();
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
     if (!player_.contents) {

@@ -5,10 +5,9 @@
 #include "content/paths.h"
 #include "content/text_readers.h"
 #include "designs/design.h"
-#include "menus/navigation.h"
-#include "names/about_program.h"
 #include "platform/ui/application.h"
 #include "shell/backdrop.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 
 namespace vemra::menus {
@@ -22,12 +21,11 @@ constexpr const char* track = "data1\\01.dat";
 struct SectionHotspot {
     std::string_view hotspot;
     std::string_view lit;
-    std::string_view target;
 };
 
 constexpr SectionHotspot sections[] = {
-    {"m3", "Image1", "frm24"}, {"m6", "Image1", "frm7"},  {"m5", "Image1", "frm26"},     {"m4", "Image1", "frm9"},
-    {"m7", "Image1", "frm5"},  {"m8", "Image1", "frm18"}, {"Image2", "Image1", "Frm14"}, {"m10", "Image6", "frm33"},
+    {"m3", "Image1"}, {"m6", "Image1"}, {"m5", "Image1"}, {"m4", "Image1"},
+    {"m7", "Image1"}, {"m8", "Image1"}, {"Image2", "Image1"}, {"m10", "Image6"},
 };
 
 }  // namespace
@@ -56,7 +54,7 @@ Tfrm1::Tfrm1()
     }
     endHoverOn("m1");
     setExitCorner();
-    get<ui::Label>("Label3").onClick = [](ui::Widget&) { names::showAboutProgram(); };
+    get<ui::Label>("Label3").onClick = [this](ui::Widget&) { shell::navigation().openModal("frm15", *this); };
     get<ui::Picture>("Image4").onClick = [this](ui::Widget&) { musicSwitchClick(); };
     get<ui::Picture>("Image5").onClick = [this](ui::Widget&) { effectsSwitchClick(); };
     describeScreen = [this](nlohmann::json& screen) {
@@ -83,10 +81,7 @@ void Tfrm1::FormCreate() {
 }
 
 void Tfrm1::sectionClick(ui::Widget& hotspot) {
-    std::string_view target;
-    for (const auto& s : sections)
-        if (s.hotspot == hotspot.name()) target = s.target;
-    shell::Screen* screen = createScreen(target, *this);
+    shell::Screen* screen = shell::navigation().create(shell::navigation().targetOf(name(), hotspot.name()), *this);
     if (!screen) return;
     if (hotspot.name() == "m5" || hotspot.name() == "m10") get<ui::Picture>("m5").clear();
     un4().transitionCover = &cover();

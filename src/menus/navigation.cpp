@@ -2,22 +2,31 @@
 
 #include "media/media_screens.h"
 #include "media/picture_branch.h"
+#include "menus/navigation_map.h"
+#include "menus/secondary_menus.h"
 #include "menus/section_menus.h"
 #include "names/about_center.h"
-#include "platform/ui/application.h"
-#include "platform/ui/trace.h"
+#include "names/about_program.h"
+#include "search/key_message.h"
+#include "search/search_window.h"
+#include "shell/navigation.h"
 #include "text/text_screens.h"
 
 namespace vemra::menus {
 
-shell::Screen* createScreen(std::string_view name, shell::Screen& opener) {
-    if (shell::Screen* s = createSectionMenu(name, opener)) return s;
-    if (shell::Screen* s = text::createTextScreen(name, opener, createScreen)) return s;
-    if (shell::Screen* s = media::createPictureBranchScreen(name, opener)) return s;
-    if (shell::Screen* s = media_screens::createMediaScreen(name, opener)) return s;
-    if (name == "Frm14") return &ui::app().create<names::TFrm14>(opener);
-    ui::trace("screen not built yet", name);
-    return nullptr;
+void registerNavigation() {
+    shell::Navigation& nav = shell::navigation();
+    nav = shell::Navigation{};
+    nav.setLinks(navigationMap());
+    nav.addScreens(createSectionMenu);
+    nav.addScreens(createSecondaryMenu);
+    nav.addScreens(text::createTextScreen);
+    nav.addScreens(media::createPictureBranchScreen);
+    nav.addScreens(media_screens::createMediaScreen);
+    nav.addScreens(names::createNamesScreen);
+    nav.addModal("frm15", names::showAboutProgram);
+    nav.addModal("sear", search::openSearchWindow);
+    nav.addModal("Frm37", search::showKeyMessage);
 }
 
 }  // namespace vemra::menus

@@ -6,19 +6,14 @@
 
 #include "content/text_readers.h"
 #include "designs/design.h"
-#include "menus/navigation.h"
 #include "platform/ui/application.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 
 namespace vemra::menus {
 
 namespace {
 using shell::un4;
-
-struct Hotspot {
-    std::string_view name;
-    std::string_view target;
-};
 
 // What a hotspot click sets before the target is created.
 enum class Choice { none, selectedKindFromTag, playerVariantFromTag };
@@ -30,7 +25,7 @@ enum class Lists { none, galleries, playerTitles };
 
 struct SectionMenuTraits {
     std::string_view name;
-    std::array<Hotspot, 6> hotspots;
+    std::array<std::string_view, 6> hotspots;
     int animationSet;
     const char* track;
     Choice choice = Choice::none;
@@ -43,26 +38,26 @@ namespace {
 
 const SectionMenuTraits menus[] = {
     {.name = "frm9",
-     .hotspots = {{{"m2", "frm23"}, {"m3", "frm11"}, {"m4", "frm12"}}},
+     .hotspots = {"m2", "m3", "m4"},
      .animationSet = 8,
      .track = "data1\\08.dat"},
     {.name = "frm23",
-     .hotspots = {{{"m2", "frm10"}, {"m3", "frm22"}, {"m4", "frm21"}}},
+     .hotspots = {"m2", "m3", "m4"},
      .animationSet = 5,
      .track = "data1\\07.dat"},
     {.name = "frm24",
-     .hotspots = {{{"m2", "frm2"}, {"m3", "frm2"}}},
+     .hotspots = {"m2", "m3"},
      .animationSet = 25,
      .track = "data1\\18.dat",
      .choice = Choice::selectedKindFromTag},
     {.name = "frm26",
-     .hotspots = {{{"m2", "frm27"}, {"m3", "frm29"}, {"m4", "frm28"}}},
+     .hotspots = {"m2", "m3", "m4"},
      .animationSet = 11,
      .track = "data1\\13.dat",
      .lists = Lists::galleries,
      .fillsExitCornerFromLit = true},
     {.name = "frm7",
-     .hotspots = {{{"m2", "frm8"}, {"m3", "frm8"}, {"m4", "frm8"}, {"Image2", "frm8"}, {"Image3", "frm8"}, {"Image4", "frm8"}}},
+     .hotspots = {"m2", "m3", "m4", "Image2", "Image3", "Image4"},
      .animationSet = 3,
      .track = "data1\\03.dat",
      .choice = Choice::playerVariantFromTag,
@@ -75,10 +70,10 @@ const SectionMenuTraits menus[] = {
 SectionMenu::SectionMenu(const SectionMenuTraits& traits, shell::Screen& opener)
     : Screen(*designs::findDesign(traits.name), {.animationSet = traits.animationSet, .track = traits.track}, &opener),
       menu_(traits) {
-    for (const Hotspot& h : menu_.hotspots) {
-        if (h.name.empty()) continue;
-        addHotspot(h.name);
-        get<ui::Picture>(h.name).onClick = [this](ui::Widget& w) { hotspotClick(w); };
+    for (std::string_view h : menu_.hotspots) {
+        if (h.empty()) continue;
+        addHotspot(h);
+        get<ui::Picture>(h).onClick = [this](ui::Widget& w) { hotspotClick(w); };
     }
     endHoverOn("m1");
     setExitCorner();
@@ -118,11 +113,9 @@ void SectionMenu::hotspotClick(ui::Widget& hotspot) {
     if (menu_.clearsClickedHotspot) static_cast<ui::Picture&>(hotspot).clear();
     if (menu_.choice == Choice::selectedKindFromTag) un4().selectedKind = hotspot.tag;
     if (menu_.choice == Choice::playerVariantFromTag) un4().playerVariant = hotspot.tag;
-    std::string_view target;
-    for (const Hotspot& h : menu_.hotspots)
-        if (h.name == hotspot.name()) target = h.target;
     un4().transitionCover = &cover();
-    if (shell::Screen* screen = createScreen(target, *this)) openScreen(*screen);
+    shell::Navigation& nav = shell::navigation();
+    if (shell::Screen* screen = nav.create(nav.targetOf(name(), hotspot.name()), *this)) openScreen(*screen);
 }
 
 shell::Screen* createSectionMenu(std::string_view name, shell::Screen& opener) {

@@ -9,7 +9,7 @@ namespace vemra::menus {
 struct SectionMenuTraits;
 
 // The five section menus `frm9`, `frm23`, `frm24`, `frm26` and `frm7`: one design, told apart by
-// a table of their hotspots, targets, animation sets, tracks and creation steps.
+// a table of their hotspots, animation sets, tracks and creation steps.
 class SectionMenu : public shell::Screen {
 public:
     SectionMenu(const SectionMenuTraits& traits, shell::Screen& opener);

@@ -1,5 +1,7 @@
 #include "names/about_center.h"
 
+#include "shell/navigation.h"
+
 #include <nlohmann/json.hpp>
 
 #include "names/names_screen.h"
@@ -38,7 +40,7 @@ void TFrm14::unlightAll() {
 }
 
 void TFrm14::openNames() {
-    openScreen(ui::app().create<Tfrm32>(*this), true);
+    if (shell::Screen* names = shell::navigation().create("frm32", *this)) openScreen(*names, true);
     get<ui::Picture>("Image3").sendToBack();
     namesLit_ = 0;
 }
@@ -46,6 +48,12 @@ void TFrm14::openNames() {
 void TFrm14::exitScreen() {
     get<ui::Picture>("m2").setVisible(false);
     Screen::exitScreen();
+}
+
+shell::Screen* createNamesScreen(std::string_view name, shell::Screen& opener) {
+    if (name == "Frm14") return &ui::app().create<TFrm14>(opener);
+    if (name == "frm32") return &ui::app().create<Tfrm32>(opener);
+    return nullptr;
 }
 
 }  // namespace vemra::names

@@ -19,4 +19,7 @@ private:
     std::uint8_t exitLit_ = 0;
 };
 
+// Creates `Frm14` or the names screen `frm32` above `opener`, or returns null for other names.
+shell::Screen* createNamesScreen(std::string_view name, shell::Screen& opener);
+
 }  // namespace vemra::names

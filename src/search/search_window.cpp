@@ -7,8 +7,8 @@
 #include "platform/ui/hex.h"
 #include "platform/ui/picture.h"
 #include "search/below_centre.h"
-#include "search/key_message.h"
 #include "shell/artwork.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 
 namespace vemra::search {
@@ -29,7 +29,7 @@ Tsear::Tsear()
       rad2_(shell::component<ui::RadioButton>(*this, "rad2")) {
     input_.onEnter = [this] { runFind(); };
     input_.onEscape = [this] { close(); };
-    input_.onNoLetter = [] { showKeyMessage(); };
+    input_.onNoLetter = [this] { shell::navigation().openModal("Frm37", *this); };
     me1_.onKeyDown = [this](ui::Widget&, int& key, unsigned) { keyDownInBox(key); };
     me1_.onKeyPress = [this](ui::Widget&, std::uint8_t& ch) { keyPressInBox(ch); };
 

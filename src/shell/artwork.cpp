@@ -19,4 +19,12 @@ ArtSource artSource() {
     };
 }
 
+void setPictureFromModule(ui::Picture& picture, std::string_view modulePath, std::string_view name) {
+    gfx::Bitmap bitmap = content::loadModuleBitmap(modulePath, name);
+    if (bitmap.empty())
+        picture.clear();
+    else
+        picture.setBitmap(std::move(bitmap));
+}
+
 }  // namespace vemra::shell

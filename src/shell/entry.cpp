@@ -4,12 +4,14 @@
 
 #include "content/paths.h"
 #include "menus/main_menu.h"
+#include "menus/navigation.h"
 #include "platform/gfx/font.h"
 #include "platform/script/state.h"
 #include "platform/ui/hex.h"
 #include "platform/ui/trace.h"
 #include "shell/backdrop.h"
 #include "shell/intro.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 
 namespace vemra::shell {
@@ -58,8 +60,14 @@ nlohmann::json varsReport() {
 
 void runTitle(ui::Application& app) {
     const auto fonts = registerFonts();
+    menus::registerNavigation();
     ui::Ref<Intro> intro;
     script::setStateSection("vars", varsReport);
+    script::setStateSection("opened", [] {
+        nlohmann::json opened = nlohmann::json::array();
+        for (const auto& [window, opener] : navigation().opened()) opened.push_back({{"window", window}, {"opener", opener}});
+        return opened;
+    });
     script::setStateSection("devices", [] {
         nlohmann::json devices = nlohmann::json::object();
         for (const media::MediaDevice* device : media::MediaDevice::live()) devices[device->name()] = device->describe();

@@ -108,13 +108,13 @@ void Screen::exitScreen() {
     leaveWithEffect();
 }
 
-void Screen::leaveWithEffect() {
+void Screen::leaveWithEffect(ExitLight exitLight) {
     un4().transitionCover = &cover();
     un4().transitionSource = parent_ ? &parent_->background() : nullptr;
     cover().bringToFront();
     if (un4().effectsOn == 1 && parent_) backdrop().RunNextEffect();
     release();
-    un4().exitLit = 0;
+    if (exitLight == ExitLight::clear) un4().exitLit = 0;
 }
 
 void Screen::activateStandard() {

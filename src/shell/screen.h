@@ -69,8 +69,9 @@ protected:
     void unlightExit();
 
     // The last steps of every way back: cover and source set, the effect towards the parent's
-    // picture when effects are on, the screen released.
-    void leaveWithEffect();
+    // picture when effects are on, the screen released, and (unless kept) the exit light cleared.
+    enum class ExitLight { clear, keep };
+    void leaveWithEffect(ExitLight exitLight = ExitLight::clear);
 
     // The standard activation steps; screens call it from their own activation when they add to it.
     void activateStandard();

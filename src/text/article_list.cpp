@@ -4,9 +4,8 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
-#include "search/search_window.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
-#include "text/article_screen.h"
 #include "text/section_entries.h"
 
 namespace vemra::text {
@@ -100,7 +99,7 @@ void ArticleList::openArticle(ui::Label& row) {
     timer("tr1")->setEnabled(false);
     un4().articleTitle = row.caption();
     un4().articleIndex = row.tag;
-    openScreen(ui::app().create<Tfrm19>(*this), true);
+    if (shell::Screen* article = shell::navigation().create("frm19", *this)) openScreen(*article, true);
 }
 
 void ArticleList::openSearch() {
@@ -108,7 +107,7 @@ void ArticleList::openSearch() {
     un4().searchRefresh = [list = ui::Ref<ArticleList>(this)] {
         if (list) list->rows_.refresh();
     };
-    search::openSearchWindow();
+    shell::navigation().openModal("sear", *this);
     repaint();
 }
 

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/pictures.h"
 #include "content/whole_text_file.h"
 #include "platform/ui/application.h"
+#include "shell/artwork.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
 #include "text/reading_panel.h"
@@ -76,12 +76,7 @@ void Tfrm19::loadSectionArtwork() {
     const std::string prefix = "a" + std::to_string(un4().selectedKind);
     const std::pair<const char*, const char*> targets[] = {{"1", "m1"}, {"2", "Image1"}, {"3", "m5"}, {"4", "Image2"}};
     for (const auto& [digit, picture] : targets) {
-        gfx::Bitmap bitmap = content::loadModuleBitmap("data3\\qem006.dat", prefix + digit);
-        auto& target = get<ui::Picture>(picture);
-        if (bitmap.empty())
-            target.clear();
-        else
-            target.setBitmap(std::move(bitmap));
+        shell::setPictureFromModule(get<ui::Picture>(picture), "data3\\qem006.dat", prefix + digit);
     }
     auto& exitLook = get<ui::Picture>("m5");
     const bool lower = un4().selectedKind == 2 || un4().selectedKind == 3;

@@ -4,25 +4,27 @@
 
 namespace vemra::text {
 
-FullTitleOverlay::FullTitleOverlay(ui::Label& overlay, bool opaque) : overlay_(overlay), opaque_(opaque) {}
+FullTitleOverlay::FullTitleOverlay(ui::Label& overlay, OverlayStyle style) : overlay_(overlay), style_(style) {}
 
-void FullTitleOverlay::show(ui::Label& row) {
+bool FullTitleOverlay::show(ui::Label& row) {
     const int width = gfx::FontLibrary::shared().font(row.font())->textWidth(row.caption());
     if (width <= row.width()) {
         overlay_.setCaption({});
-        overlay_.setTransparent(!opaque_);
+        overlay_.setTransparent(!style_.opaque);
         expandedLine_.reset();
-        return;
+        if (style_.parksWhenFits) overlay_.setTop(parkedTop);
+        return true;
     }
-    if (expandedLine_ == row.tag) return;
+    if (expandedLine_ == row.tag) return false;
     expandedLine_ = row.tag;
     overlay_.setFont(row.font());
-    overlay_.setTransparent(!opaque_);
+    overlay_.setTransparent(!style_.opaque);
     overlay_.setCaption(row.caption());
     overlay_.setBounds({overlay_.left(), row.top(), overlay_.width(), row.height()});
-    overlay_.setLeft(row.left() + row.width() - overlay_.width());
+    overlay_.setLeft(style_.fromRowLeft ? row.left() : row.left() + row.width() - overlay_.width());
     overlay_.bringToFront();
     row.bringToFront();
+    return true;
 }
 
 void FullTitleOverlay::hide() {

@@ -20,29 +20,36 @@ void GlyphTextRows::setLines(std::vector<std::string> lines) {
     if (layout_.maxTopNotBelowZero) textMaxTop_ = std::max(textMaxTop_, 0);
 }
 
-void GlyphTextRows::draw() {
+void GlyphTextRows::draw(bool restoreStrips) {
     if (!area_.showing()) return;
     // What is still to be painted would cover the glyphs drawn straight onto the window.
     area_.window()->paintDirty();
+    const auto rowTop = [this](int row) { return row * layout_.rowHeight + layout_.firstRowTop; };
     int row = 0;
     for (int i = textTop_; i < textTop_ + layout_.rows && i < lineCount(); ++i) {
-        restoreStrip(row);
-        drawLine(lines_[std::size_t(i)], row * rowHeight + layout_.firstRowTop);
+        if (restoreStrips) restoreStrip(rowTop(row), layout_.rowHeight);
+        drawLine(lines_[std::size_t(i)], rowTop(row));
         ++row;
     }
-    for (; row <= layout_.rows; ++row) restoreStrip(row);
+    if (!restoreStrips) return;
+    for (; row <= layout_.rows; ++row) restoreStrip(rowTop(row), layout_.emptyStripHeight);
 }
 
-void GlyphTextRows::restoreStrip(int row) {
-    const int y = row * rowHeight + layout_.firstRowTop;
+// The strip is the part of the background picture that lies under the row, wherever the picture
+// stands beside the area.
+void GlyphTextRows::restoreStrip(int y, int height) {
     gfx::Canvas canvas = area_.canvas();
-    canvas.copyRect({0, y, area_.width(), rowHeight}, background_.canvas(),
-                    {area_.left(), area_.top() + y, area_.width(), rowHeight});
+    canvas.copyRect({0, y, area_.width(), height}, background_.canvas(),
+                    {area_.left() - background_.left(), area_.top() - background_.top() + y, area_.width(), height});
 }
 
 void GlyphTextRows::drawLine(const std::string& line, int y) {
     gfx::Canvas canvas = area_.canvas();
-    const int x0 = area_.width() - rightMargin;
+    if (layout_.leftToRight) {
+        gfx::drawLineLeftAligned(canvas, line, layout_.lineStart, y, zeroAdvance_);
+        return;
+    }
+    const int x0 = area_.width() - layout_.lineStart;
     if (layout_.shadowed)
         drawShadowedLineRightAligned(canvas, line, x0, y, zeroAdvance_);
     else

@@ -15,17 +15,19 @@ struct TextRowsLayout {
     bool maxTopNotBelowZero;   // `textMaxTop` is kept at 0 for texts shorter than the rows
     bool shadowed = false;     // white glyphs over a black shadow instead of the area's font colour
     int firstRowTop = 5;       // the top of row 0 inside the area
+    int rowHeight = 32;
+    int emptyStripHeight = 32;  // the height of the strips restored below the last line
+    bool leftToRight = false;  // lines start at the left edge instead of ending at the right one
+    int lineStart = 5;         // how far inside that edge a line starts (or ends)
 };
 
 // A text area of a reading panel: a transparent label over the panel's background picture that
-// shows the lines of a text from `textTop` on, one row of 32 pixels each, every line drawn glyph
-// by glyph and right-aligned 5 pixels inside the area's right edge. Before a row is drawn its
-// strip is restored from the panel background, and the strips below the last line are restored
-// too, so no trace of earlier text remains. What does not fit the area is cut off.
+// shows the lines of a text from `textTop` on, one row each, every line drawn glyph by glyph from
+// one edge of the area. Before a row is drawn its strip is restored from the panel background,
+// and the strips below the last line are restored too, so no trace of earlier text remains. What
+// does not fit the area is cut off.
 class GlyphTextRows {
 public:
-    static constexpr int rowHeight = 32;
-    static constexpr int rightMargin = 5;
 
     GlyphTextRows(ui::Label& area, ui::Picture& panelBackground, TextRowsLayout layout,
                   const gfx::ZeroAdvanceCodes& zeroAdvance);
@@ -36,14 +38,15 @@ public:
     int textTop() const { return textTop_; }
     int textMaxTop() const { return textMaxTop_; }
 
-    // Draws the rows; nothing shows while the area is hidden.
-    void draw();
+    // Draws the rows; nothing shows while the area is hidden. Without `restoreStrips` the glyphs
+    // are drawn over what the area shows (after the area has been repainted).
+    void draw(bool restoreStrips = true);
     // One line up or down, redrawing; nothing happens at either end.
     void lineUp();
     void lineDown();
 
 private:
-    void restoreStrip(int row);
+    void restoreStrip(int y, int height);
     void drawLine(const std::string& line, int y);
 
     ui::Label& area_;

@@ -7,9 +7,9 @@
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
 #include "shell/backdrop.h"
+#include "shell/navigation.h"
 #include "shell/un4.h"
 #include "text/section_entries.h"
-#include "text/seven_part_article.h"
 #include "text/text_pool.h"
 
 namespace vemra::text {
@@ -33,10 +33,9 @@ void hideIfVisible(ui::Widget& w) {
 
 }  // namespace
 
-Tfrm5::Tfrm5(shell::Screen& mainMenu, shell::ScreenMaker otherScreens)
+Tfrm5::Tfrm5(shell::Screen& mainMenu)
     : Screen(*designs::findDesign("frm5"),
-             {.trackTimer = "Tr1", .track = "data1\\00.dat", .ownTrackFlag = true}, &mainMenu),
-      otherScreens_(std::move(otherScreens)) {
+             {.trackTimer = "Tr1", .track = "data1\\00.dat", .ownTrackFlag = true}, &mainMenu) {
     onDeactivate = nullptr;  // the music goes on under the screens this one opens
     for (const auto& child : children())
         if (isPlace(*child)) {
@@ -167,10 +166,11 @@ void Tfrm5::openArticle() {
     if (item < 0 || std::size_t(item) >= lineArticle_.size()) return;  // a double click below the items
     un4().articleIndex = lineArticle_[std::size_t(item)];
     un4().articleTitle = list.items()[std::size_t(item)];
-    auto& article = ui::app().create<Tfrm20>(*this);
+    shell::Screen* article = shell::navigation().create("frm20", *this);
+    if (!article) return;
     const int listTop = list.top();
     list.setTop(parkedTop);  // out of the transition's way
-    openScreen(article, true);
+    openScreen(*article, true);
     list.setTop(listTop);
 }
 
@@ -180,7 +180,7 @@ void Tfrm5::openBranch(ui::Picture& button, std::string_view screen) {
     hideIndex();
     parkPlaceText();
     unlightPlace();
-    if (shell::Screen* target = otherScreens_(screen, *this)) openScreen(*target);
+    if (shell::Screen* target = shell::navigation().create(screen, *this)) openScreen(*target);
 }
 
 void Tfrm5::exitScreen() {

@@ -17,8 +17,7 @@ namespace vemra::text {
 // and the video clips. Its music goes on under the screens it opens.
 class Tfrm5 : public shell::Screen {
 public:
-    // `otherScreens` creates the album and the clip screen, which live outside the text screens.
-    Tfrm5(shell::Screen& mainMenu, shell::ScreenMaker otherScreens);
+    explicit Tfrm5(shell::Screen& mainMenu);
 
     // Leaves the music playing for the main menu to replace.
     void exitScreen() override;
@@ -37,7 +36,6 @@ private:
     void openArticle();
     void openBranch(ui::Picture& button, std::string_view screen);
 
-    shell::ScreenMaker otherScreens_;
     content::WholeTextFile placeRecords_{"data2\\qem0013.dat", {}};
     std::vector<int> lineArticle_;
     ui::Ref<ui::Label> pressedPlace_;

@@ -6,9 +6,8 @@
 
 namespace vemra::text {
 
-// Creates the text screen `name` (an article list, the title and text reading screen or the place
-// screen) above `opener`, or returns null when `name` is none of them. The place screen opens
-// screens of other families through `otherScreens`.
-shell::Screen* createTextScreen(std::string_view name, shell::Screen& opener, const shell::ScreenMaker& otherScreens);
+// Creates the text screen `name` (an article list, an article reader, the title and text reading
+// screen or the place screen) above `opener`, or returns null when `name` is none of them.
+shell::Screen* createTextScreen(std::string_view name, shell::Screen& opener);
 
 }  // namespace vemra::text

@@ -7,6 +7,7 @@
 #include "content/text_readers.h"
 #include "shell/un4.h"
 #include "text/reading_panel.h"
+#include "text/reading_state.h"
 #include "text/row_colours.h"
 #include "text/text_pool.h"
 
@@ -47,17 +48,8 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
         FormShow();
     };
     describeScreen = [this](nlohmann::json& screen) {
-        screen["listTop"] = un4().listTop;
-        screen["maxTop"] = titleRows_.maxTop();
-        screen["titleCount"] = titleRows_.count();
-        screen["markedEntry"] = titleRows_.markedTag();
-        ui::Label* marked = titleRows_.markedRow();
-        screen["markedRow"] = marked ? nlohmann::json(marked->name()) : nlohmann::json();
-        screen["textTop"] = textRows_.textTop();
-        screen["textMaxTop"] = textRows_.textMaxTop();
-        screen["textLines"] = textRows_.lineCount();
-        screen["repeatDir"] = repeat_.direction();
-        screen["activated"] = watch_.isActivated();
+        describeTitleRows(screen, titleRows_);
+        describeTextRows(screen, textRows_, repeat_, watch_);
     };
 }
 

@@ -67,7 +67,7 @@ constexpr Letter letterTable[] = {
     right(U'\u0648', "waw", 152, 153, 0xFEED),
     right(U'\u0698', "jeh", 164, 165, 0xFB8A),
 
-    dual(U'\u067E', "peh", 44, 45, 47, 46, 0xFB56),
+    dual(U'\u067E', "peh", 44, 176, 47, 46, 0xFB56),
     dual(U'\u0686', "tcheh", 60, 61, 63, 62, 0xFB7A),
     dual(U'\u0626', "yeh with hamza above", 128, 129, 131, 130, 0xFE89),
     right(U'\u0629', "teh marbuta", 80, 81, 0xFE93),
@@ -136,12 +136,16 @@ constexpr KeyBinding keyTable[] = {
     {'5', U'\u06F5'}, {'6', U'\u06F6'}, {'7', U'\u06F7'}, {'8', U'\u06F8'}, {'9', U'\u06F9'},
 };
 
+constexpr std::uint8_t asciiHyphen = '-';
+
 std::array<CodeGlyph, 256> codeGlyphs() {
     std::array<CodeGlyph, 256> glyphs{};
     for (const Letter& letter : letterTable)
         for (std::size_t form = 0; form < 4; ++form)
             glyphs[letter.codes[form]] = {letter.pictures[form], letter.character, letter.joining == Joining::mark};
     for (const LigaturePair& pair : ligaturePairTable) glyphs[pair.ligature] = {pair.picture, pair.picture, false};
+    // Byte 45 is the ASCII hyphen the program itself puts before list titles ("- ").
+    glyphs[asciiHyphen] = {U'-', U'-', false};
     return glyphs;
 }
 

@@ -1,0 +1,205 @@
+#include "text/secondary_text_screens.h"
+
+#include <algorithm>
+#include <array>
+
+#include <nlohmann/json.hpp>
+
+#include "content/text_readers.h"
+#include "designs/design.h"
+#include "platform/ui/application.h"
+#include "shell/artwork.h"
+#include "shell/un4.h"
+#include "text/reading_state.h"
+#include "text/row_colours.h"
+
+namespace vemra::text {
+
+namespace {
+
+using shell::un4;
+
+constexpr const char* artworkModule = "data3\\qem007.dat";
+constexpr int textRows = 10;
+constexpr int textRowHeight = 25;
+constexpr int emptyStripHeight = 30;
+constexpr int maxEntries = 31;  // titles beyond these have no entry number and are left out
+
+constexpr std::array<std::string_view, 6> panelParts{"Image1", "lmtn", "Image4", "Image5", "lupmts", "ldnmts"};
+
+std::string kindText(int kind) { return std::to_string(kind); }
+
+// "data1" and the number with two digits: the track of a text of kind k is number k + 4.
+std::string trackOfKind(int kind) {
+    const int n = kind + 4;
+    return std::string("data1\\") + (n < 10 ? "0" : "") + std::to_string(n) + ".dat";
+}
+
+// "data2\qem0" followed by the number.
+std::string textFile(int number) { return "data2\\qem0" + std::to_string(number) + ".dat"; }
+
+}  // namespace
+
+SecondaryTextScreen::SecondaryTextScreen(std::string_view name, shell::ScreenTraits traits, shell::Screen& opener,
+                                         std::string_view stripSource, int lineStart)
+    : Screen(*designs::findDesign(name), std::move(traits), &opener),
+      textRows_(get<ui::Label>("lmtn"), get<ui::Picture>(stripSource),
+                {.rows = textRows,
+                 .maxTopNotBelowZero = true,
+                 .rowHeight = textRowHeight,
+                 .emptyStripHeight = emptyStripHeight,
+                 .leftToRight = true,
+                 .lineStart = lineStart},
+                un4().zeroAdvanceCodes),
+      repeat_(*timer("t2")),
+      watch_(*timer("t1"), [this] { activateStandard(); }),
+      redrawAfterOpening_(*this, [this] { drawRows(); }) {
+    un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
+    repeat_.addArrow(get<ui::Label>("lupmts"), 3, get<ui::Picture>("Image4"), [this] { textRows_.lineUp(); });
+    repeat_.addArrow(get<ui::Label>("ldnmts"), 4, get<ui::Picture>("Image5"), [this] { textRows_.lineDown(); });
+    background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
+    setExitCorner("m6", "m9");
+    describeScreen = [this](nlohmann::json& screen) { describeTextRows(screen, textRows_, repeat_, watch_); };
+}
+
+void SecondaryTextScreen::loadArtwork(std::initializer_list<std::pair<std::string_view, std::string>> pictures) {
+    for (const auto& [picture, bitmap] : pictures) shell::setPictureFromModule(get<ui::Picture>(picture), artworkModule, bitmap);
+}
+
+void SecondaryTextScreen::showText(const std::string& path) { textRows_.setLines(content::loadLines(path)); }
+
+void SecondaryTextScreen::drawRows() { textRows_.draw(); }
+
+void SecondaryTextScreen::resetListState() {
+    repeat_.reset();
+    watch_.activated();
+    drawRows();
+}
+
+Tfrm36::Tfrm36(shell::Screen& menu)
+    : SecondaryTextScreen("frm36",
+                          {.animationSet = un4().selectedKind,
+                           .track = trackOfKind(un4().selectedKind)},
+                          menu, "m1", 1) {
+    const std::string kind = kindText(un4().selectedKind);
+    if (un4().selectedKind != 0) loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}});
+    onShow = [this, centre = onShow](ui::Widget& w) {
+        centre(w);
+        get<ui::Picture>("Image4").sendToBack();
+        get<ui::Picture>("Image5").sendToBack();
+        showText(textFile(un4().selectedKind + 99));
+        redrawAfterOpening_.arm();
+    };
+}
+
+Tfrm35::Tfrm35(shell::Screen& menu)
+    : SecondaryTextScreen("frm35",
+                          {.animationSet = un4().selectedKind == 0 ? 13 : 14,
+                           .track = un4().selectedKind == 0 ? "data1\\04.dat" : "data1\\03.dat"},
+                          menu, "Image1", 5),
+      titleRows_(labelsNamed(*this, eightRowNames), un4().listTop),
+      overlay_(get<ui::Label>("labcamov"), {.opaque = true, .fromRowLeft = true, .parksWhenFits = true}) {
+    titleRows_.setMarking(yellow, white);
+    titleRows_.setRowHandlers([this](ui::Label& row) { markEntry(row); },
+                              [this](ui::Label& row) { showFullTitle(row); });
+    repeat_.addArrow(get<ui::Label>("luptrs"), 1, get<ui::Picture>("Image2"), [this] { titleRows_.lineUp(); });
+    repeat_.addArrow(get<ui::Label>("ldntrs"), 2, get<ui::Picture>("Image3"), [this] { titleRows_.lineDown(); });
+    background().onMouseMove = [this](ui::Widget&, unsigned, int, int) {
+        unlightExit();
+        hideFullTitle();
+    };
+    for (std::string_view name : {"lmtn", "Label1", "luptrs", "ldntrs"})
+        find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { hideFullTitle(); };
+    background().onClick = [this](ui::Widget&) { hidePanel(); };
+    if (un4().selectedKind != 0) {
+        const std::string kind = kindText(un4().selectedKind);
+        loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}, {"Image1", "data00" + kind}});
+    }
+    onShow = [this, centre = onShow](ui::Widget& w) {
+        centre(w);
+        FormShow();
+    };
+    onActivate = [this](ui::Widget&) {
+        overlay_.park();
+        activateStandard();
+    };
+    describeScreen = [this](nlohmann::json& screen) {
+        describeTitleRows(screen, titleRows_);
+        describeTextRows(screen, textRows_, repeat_, watch_);
+        screen["fullTitle"] = overlay_.expandedLine() ? nlohmann::json(*overlay_.expandedLine()) : nlohmann::json();
+        screen["panelShown"] = get<ui::Picture>("Image1").visible();
+    };
+}
+
+void Tfrm35::FormShow() {
+    for (std::string_view name : {"Image2", "Image3", "Image4", "Image5"}) get<ui::Picture>(name).sendToBack();
+    const bool dashed = un4().selectedKind == 0;
+    std::vector<std::string> titles = content::loadLines(dashed ? "data2\\qem0151.dat" : "data2\\qem0132.dat");
+    titles.resize(std::min<std::size_t>(titles.size(), maxEntries));
+    std::vector<int> entries(titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        if (dashed) titles[i] = "- " + titles[i];
+        entries[i] = int(i) + 1;
+    }
+    titleRows_.setEntries(std::move(titles), std::move(entries));
+    un4().listTop = 0;
+    redrawAfterOpening_.arm();
+}
+
+void Tfrm35::drawRows() {
+    titleRows_.refresh();
+    SecondaryTextScreen::drawRows();
+}
+
+std::string Tfrm35::textPath(int entry) const {
+    return textFile((un4().selectedKind == 0 ? 140 : 110) + entry);
+}
+
+void Tfrm35::markEntry(ui::Label& row) {
+    titleRows_.mark(row);
+    auto& overlay = get<ui::Label>("labcamov");
+    gfx::FontSpec font = overlay.font();
+    font.color = row.font().color;
+    overlay.setFont(font);
+    overlay.setBounds({overlay.left(), overlay.top(), overlay.width(), row.height()});
+    overlay.repaint();
+    if (!get<ui::Picture>("Image1").visible()) {
+        for (std::string_view part : panelParts) find(part)->setVisible(true);
+        get<ui::Label>("lupmts").bringToFront();
+        get<ui::Label>("ldnmts").bringToFront();
+        get<ui::Picture>("Image1").repaint();
+    }
+    showText(textPath(titleRows_.markedTag()));
+    textRows_.draw();
+    if (overlay_.expandedLine()) overlay.repaint();  // stays above the text
+}
+
+void Tfrm35::showFullTitle(ui::Label& row) {
+    if (overlay_.show(row)) redrawTextInPlace();
+}
+
+void Tfrm35::hideFullTitle() {
+    if (!overlay_.expandedLine()) return;
+    overlay_.hide();
+    redrawTextInPlace();
+}
+
+void Tfrm35::redrawTextInPlace() {
+    get<ui::Label>("lmtn").repaint();
+    textRows_.draw(false);
+    if (overlay_.expandedLine()) get<ui::Label>("labcamov").repaint();
+}
+
+void Tfrm35::hidePanel() {
+    if (!get<ui::Picture>("Image1").visible()) return;
+    for (std::string_view part : panelParts) find(part)->setVisible(false);
+    background().repaint();
+}
+
+shell::Screen* createSecondaryTextScreen(std::string_view name, shell::Screen& opener) {
+    if (name == "frm35") return &ui::app().create<Tfrm35>(opener);
+    if (name == "frm36") return &ui::app().create<Tfrm36>(opener);
+    return nullptr;
+}
+
+}  // namespace vemra::text
