@@ -1,5 +1,6 @@
 #include "platform/gfx/bitmap.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vemra::gfx {
@@ -38,6 +39,12 @@ void Bitmap::copyFrom(const Bitmap& src, Rect srcRect, Rect dstRect, Rect clip) 
         if (sy < 0 || sy >= src.height()) continue;
         Pixel* out = row(y);
         const Pixel* in = src.row(sy);
+        if (same) {  // one block per row
+            const int dx = srcRect.left - dstRect.left;
+            const int from = std::max(target.left, -dx), to = std::min(target.right(), src.width() - dx);
+            if (from < to) std::copy(in + from + dx, in + to + dx, out + from);
+            continue;
+        }
         for (int x = target.left; x < target.right(); ++x) {
             const int sx = same ? srcRect.left + (x - dstRect.left)
                                 : srcRect.left + int((long long)(x - dstRect.left) * srcRect.width / dstRect.width);
