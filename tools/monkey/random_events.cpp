@@ -25,8 +25,11 @@ script::Command command(Op op, int a = 0, int b = 0) {
 
 bool onMainMenu(const nlohmann::json& state) { return state["active"] == "frm1"; }
 
+// A click on the main menu's exit ends the program; so does a double click on the exit corner
+// of a screen the main menu opened, whose second click lands on the main menu's exit.
 bool endsTheProgram(const script::Command& c, const nlohmann::json& state) {
-    return onMainMenu(state) && c.a >= exitLeft && c.b >= exitTop;
+    const bool reachesMainMenu = onMainMenu(state) || (c.op == Op::dblclick && state["opened"].size() <= 1);
+    return reachesMainMenu && c.a >= exitLeft && c.b >= exitTop;
 }
 
 }  // namespace
