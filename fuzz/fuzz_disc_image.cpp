@@ -15,8 +15,8 @@ constexpr const char* paths[] = {"read01.fon", "data1\\08.dat", "DATA1\\1\\C1.TX
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vemra::content;
-    const auto& file = scratchFile("image.iso");
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    static const vemra::fuzzing::ScratchFile scratch("image.iso");
+    const auto& file = scratch.holding(data, size);
     try {
         const DiscImage image(file);
         for (const char* path : paths) {

@@ -2,17 +2,14 @@
 // the entry read back, whatever else the file holds.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "platform/win/profile.h"
 #include "scratch_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vemra::win;
-    const auto& file = scratchFile("system.ini");
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    static const vemra::fuzzing::ScratchFile scratch("system.ini");
+    const auto& file = scratch.holding(data, size);
     readProfileString(file, "drivers32", "msacm.l3codec", "none");
     try {
         writeProfileString(file, "drivers32", "msacm.l3codec", "l3codecp.acm");

@@ -1,30 +1,41 @@
 #pragma once
 
+// One scratch file for a whole fuzzing run, in a private directory that goes when the run ends,
+// for code under test that reads files by path.
 #include <stdlib.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
-// One scratch file of a fuzz target for its whole run, named `name` in a directory of its own that
-// goes when the run ends.
-inline const std::filesystem::path& scratchFile(const char* name) {
-    class ScratchDirectory {
-    public:
-        ScratchDirectory() {
-            std::string pattern = (std::filesystem::temp_directory_path() / "vemra-fuzz-XXXXXX").string();
-            if (!::mkdtemp(pattern.data())) __builtin_trap();
-            dir_ = pattern;
-        }
-        ~ScratchDirectory() {
-            std::error_code ignored;
-            std::filesystem::remove_all(dir_, ignored);
-        }
-        const std::filesystem::path& path() const { return dir_; }
+namespace vemra::fuzzing {
 
-    private:
-        std::filesystem::path dir_;
-    };
-    static const ScratchDirectory dir;
-    static const std::filesystem::path file = dir.path() / name;
-    return file;
-}
+class ScratchFile {
+public:
+    explicit ScratchFile(const std::string& name) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vemra-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) __builtin_trap();
+        dir_ = pattern;
+        file_ = dir_ / name;
+    }
+    ~ScratchFile() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    // Replaces the file's content with the input.
+    const std::filesystem::path& holding(const std::uint8_t* data, std::size_t size) const {
+        std::ofstream(file_, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+        return file_;
+    }
+
+private:
+    std::filesystem::path dir_;
+    std::filesystem::path file_;
+};
+
+}  // namespace vemra::fuzzing

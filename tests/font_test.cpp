@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -133,6 +135,13 @@ TEST(FontLibraryTest, RejectsFilesFreeTypeCannotRead) {
     FontLibrary library;
     EXPECT_EQ(library.registerFile(goldenDir / "sserife13_Ag.txt"), 0);
     EXPECT_EQ(library.registerFile("/no/such/font.fon"), 0);
+    // Neither a directory nor a FIFO (which nobody writes: reading it would never end).
+    const auto dir = std::filesystem::temp_directory_path() / ("font-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "folder.fon");
+    ASSERT_EQ(::mkfifo((dir / "fifo.fon").c_str(), 0600), 0);
+    EXPECT_EQ(library.registerFile(dir / "folder.fon"), 0);
+    EXPECT_EQ(library.registerFile(dir / "fifo.fon"), 0);
+    std::filesystem::remove_all(dir);
     EXPECT_TRUE(library.registeredFaces().empty());
 }
 

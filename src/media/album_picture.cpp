@@ -22,17 +22,17 @@ std::optional<std::size_t> byteCount(std::string_view text) {
     return count;
 }
 
+std::string label(int number) { return "picture " + std::to_string(number) + ": "; }
+
 }  // namespace
 
-std::variant<gfx::Bitmap, std::string> loadAlbumPicture(int number) {
-    const std::string name = "picture " + std::to_string(number) + ": ";
+std::variant<gfx::Bitmap, std::string> albumPicture(const win::PeModule& library, int number) {
+    const std::string name = label(number);
     if (number < 1 || number > 0xffff) return name + "no such resource";
     try {
-        const auto library = content::openModule(libraryPath);
-        if (!library) return name + std::string(libraryPath) + " is missing";
-        const auto jpeg = library->resource("jpg", "ak" + std::to_string(number));
+        const auto jpeg = library.resource("jpg", "ak" + std::to_string(number));
         if (!jpeg) return name + "no resource AK" + std::to_string(number);
-        const auto sizeText = library->string(std::uint16_t(number));
+        const auto sizeText = library.string(std::uint16_t(number));
         if (!sizeText) return name + "no size string";
         const auto size = byteCount(*sizeText);
         if (!size) return name + "size string \"" + *sizeText + "\" is no byte count";
@@ -41,6 +41,16 @@ std::variant<gfx::Bitmap, std::string> loadAlbumPicture(int number) {
         return gfx::decodeJpeg(std::span(*jpeg).first(*size));
     } catch (const std::runtime_error& e) {  // a malformed module or picture
         return name + e.what();
+    }
+}
+
+std::variant<gfx::Bitmap, std::string> loadAlbumPicture(int number) {
+    try {
+        const auto library = content::openModule(libraryPath);
+        if (!library) return label(number) + libraryPath + " is missing";
+        return albumPicture(*library, number);
+    } catch (const std::runtime_error& e) {  // the module cannot be read
+        return label(number) + e.what();
     }
 }
 

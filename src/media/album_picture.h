@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "platform/gfx/bitmap.h"
+#include "platform/win/pe_module.h"
 
 namespace vemra::media {
 
@@ -13,5 +14,7 @@ namespace vemra::media {
 // the size string is missing, the size is no number or exceeds the resource, or the bytes are no
 // JPEG picture the decoder takes.
 std::variant<gfx::Bitmap, std::string> loadAlbumPicture(int number);
+// The same from a library already read.
+std::variant<gfx::Bitmap, std::string> albumPicture(const win::PeModule& library, int number);
 
 }  // namespace vemra::media

@@ -7,6 +7,7 @@
 #include "kit/contact_sheet.h"
 #include "kit/demo.h"
 #include "kit/disc_image_writer.h"
+#include "kit/fuzz_seeds.h"
 #include "kit/glyph_sheet.h"
 #include "kit/icon.h"
 
@@ -18,7 +19,8 @@ int usage() {
                  "       vemra-kit old-disc TREE OUT.iso       the same with upper-case 8.3 names and \";1\"\n"
                  "       vemra-kit icon FILE.png               draw the program's icon\n"
                  "       vemra-kit glyph-sheet FILE.png        draw every glyph code and sample lines\n"
-                 "       vemra-kit contact-sheet FILE.png SHOT.png...  draw screenshots small, labelled\n";
+                 "       vemra-kit contact-sheet FILE.png SHOT.png...  draw screenshots small, labelled\n"
+                 "       vemra-kit fuzz-seeds DIR              write the seeds of the file-reading fuzz targets\n";
     return 2;
 }
 
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
             vemra::kit::writeDemo(argv[2], [](std::string_view step) { std::cout << step << '\n'; });
         } else if (std::strcmp(argv[1], "glyph-sheet") == 0) {
             vemra::kit::writeGlyphSheet(argv[2]);
+        } else if (std::strcmp(argv[1], "fuzz-seeds") == 0) {
+            vemra::kit::writeFuzzSeeds(argv[2]);
         } else {
             return usage();
         }

@@ -45,6 +45,12 @@ void Bitmap::copyFrom(const Bitmap& src, Rect srcRect, Rect dstRect, Rect clip) 
         if (sy < 0 || sy >= src.height()) continue;
         Pixel* out = row(y);
         const Pixel* in = src.row(sy);
+        if (same) {  // one block per row
+            const int dx = srcRect.left - dstRect.left;
+            const int from = std::max(target.left, -dx), to = std::min(target.right(), src.width() - dx);
+            if (from < to) std::copy(in + from + dx, in + to + dx, out + from);
+            continue;
+        }
         for (int x = target.left; x < target.right(); ++x) {
             const int sx = srcRect.left + int((long long)(x - dstRect.left) * srcRect.width / dstRect.width);
             if (sx < 0 || sx >= src.width()) continue;

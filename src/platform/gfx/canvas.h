@@ -26,6 +26,8 @@ public:
     CanvasState& state() { return state_; }
     FontSpec& font() { return state_.font; }
     Size size() const { return {clip_.width, clip_.height}; }
+    // The part of the canvas's own coordinates that drawing can reach.
+    Rect visible() const { return clip_.translated(-origin_.x, -origin_.y); }
 
     // Plain source copy (stretched when the rectangles differ in size).
     void copyRect(Rect dst, const Canvas& src, Rect srcRect);

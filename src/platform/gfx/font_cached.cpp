@@ -25,9 +25,13 @@ void CachedFont::drawGlyph(Bitmap& target, Rect clip, int x, int y, std::uint8_t
 
 void CachedFont::drawText(Bitmap& target, Rect clip, int x, int y, std::string_view bytes, Color color) const {
     int pen = x;
+    // Glyphs more than a line height outside the clip cannot reach into it: a line of a million
+    // glyphs costs little more than its visible part.
+    const int before = clip.left - lineHeight_, beyond = clip.right() + lineHeight_;
     for (const char32_t code : decode(bytes)) {
+        if (pen > beyond) break;
         const GlyphImage& g = glyph(code);
-        paintGlyph(target, clip, pen, y, g, color);
+        if (pen + g.advance >= before) paintGlyph(target, clip, pen, y, g, color);
         pen += g.advance;
     }
     paintStyleLines(target, clip, x, y, pen - x, ascent_, style_, color);

@@ -121,6 +121,9 @@ FontLibrary::~FontLibrary() = default;
 int FontLibrary::registerFile(const std::filesystem::path& file) {
     const std::string key = identity(file);
     if (const RegisteredFile* known = impl_->find(key)) return int(known->faces.size());
+    // FreeType would wait for ever on a FIFO in the file's place, and so would reading it.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return 0;
     try {
         return registerFont(key, win::readBinaryFile(file));
     } catch (const win::FormatError&) {

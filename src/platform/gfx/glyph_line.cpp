@@ -15,7 +15,10 @@ ZeroAdvanceCodes standardZeroAdvanceCodes() {
 void drawLineRightAligned(Canvas& canvas, std::string_view bytes, int x0, int y,
                           const ZeroAdvanceCodes& zeroAdvance) {
     int pen = x0;
-    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
+    // Glyphs and marks drawn further left than a couple of line heights past the visible part
+    // cannot reach into it: a line of a million glyphs costs what its visible part costs.
+    const int stop = canvas.visible().left - 2 * canvas.textHeight();
+    for (auto it = bytes.rbegin(); it != bytes.rend() && pen >= stop; ++it) {
         const auto code = std::uint8_t(*it);
         if (!zeroAdvance[code]) pen -= canvas.advance(code);
         canvas.drawGlyph(pen, y, code);
@@ -25,7 +28,9 @@ void drawLineRightAligned(Canvas& canvas, std::string_view bytes, int x0, int y,
 void drawLineLeftAligned(Canvas& canvas, std::string_view bytes, int x0, int y,
                          const ZeroAdvanceCodes& zeroAdvance) {
     int pen = x0;
+    const int stop = canvas.visible().right();
     for (const char byte : bytes) {
+        if (pen > stop) break;
         const auto code = std::uint8_t(byte);
         canvas.drawGlyph(pen, y, code);
         if (!zeroAdvance[code]) pen += canvas.advance(code);

@@ -35,6 +35,9 @@ class ScriptRunner : public ui::Driver {
 public:
     ScriptRunner(ui::Application& app, std::vector<Command> commands, std::FILE* stateOut = stdout);
 
+    // Adds a command after the last one (a driver that makes its commands as it goes).
+    void append(Command c) { commands_.push_back(std::move(c)); }
+
     bool step() override;
     std::int64_t deadlineUs() const override { return waiting() ? waitUntilUs_ : ui::Backend::noDeadline; }
     bool finished() const override { return next_ >= commands_.size() && !waiting(); }
