@@ -216,7 +216,9 @@ void playCase(const CorpusCase& c) {
     } else {
         EXPECT_TRUE(boxes.empty()) << boxes;
     }
-    if (!screen.empty()) EXPECT_EQ(run.states[0]["active"], screen[0]);
+    if (!screen.empty()) {
+        EXPECT_EQ(run.states[0]["active"], screen[0]);
+    }
     EXPECT_EQ(run.states[1]["active"], "frm1");
     EXPECT_TRUE(run.states[1]["messageBoxes"].empty()) << run.states[1]["messageBoxes"];
     EXPECT_EQ(run.states[2]["active"], "frm9");

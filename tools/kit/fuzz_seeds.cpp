@@ -29,8 +29,13 @@ std::vector<std::uint8_t> albumLibrary() {
 
 // A face of a few glyphs whose ink fills the cell in a pattern of its code.
 BitmapFace face(int height) {
-    BitmapFace f{.name = "Seed", .pixelHeight = height, .ascent = height - 2, .internalLeading = 1, .firstChar = 32,
-                  .defaultChar = 33, .breakChar = 32};
+    BitmapFace f;
+    f.name = "Seed";
+    f.pixelHeight = height;
+    f.ascent = height - 2;
+    f.internalLeading = 1;
+    f.firstChar = 32;
+    f.defaultChar = 33;
     for (int code = 32; code < 40; ++code) {
         GlyphBitmap glyph{.width = 2 + code % 5, .ink = {}};
         for (int i = 0; i < glyph.width * height; ++i) glyph.ink.push_back(std::uint8_t((i + code) % 3 == 0));

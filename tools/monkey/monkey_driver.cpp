@@ -22,7 +22,11 @@ std::vector<script::Command> MonkeyDriver::nextCommands() {
     if (!random_) return {script_[scriptNext_++]};
     ++played_;
     auto commands = random_->next(script::stateReport(app_));
-    if (played_ % batch_ == 0 || played_ == events_) commands.push_back(script::Command{.op = script::Command::Op::state});
+    if (played_ % batch_ == 0 || played_ == events_) {
+        script::Command state;
+        state.op = script::Command::Op::state;
+        commands.push_back(state);
+    }
     return commands;
 }
 

@@ -68,7 +68,7 @@ std::vector<script::Command> RandomEvents::next(const nlohmann::json& state) {
     }
     if (roll < 72) {
         script::Command letter = command(Op::key, 'A' + below(26));
-        letter.shift = below(3) == 0 ? ui::shiftKey : 0;
+        letter.shift = below(3) == 0 ? unsigned(ui::shiftKey) : 0u;
         return {letter};
     }
     if (roll < 74 && !onMainMenu(state)) return {command(Op::close)};
