@@ -81,7 +81,7 @@ void Tfrm1::FormCreate() {
 }
 
 void Tfrm1::sectionClick(ui::Widget& hotspot) {
-    shell::Screen* screen = shell::navigation().create(shell::navigation().targetOf(name(), hotspot.name()), *this);
+    shell::Screen* screen = shell::navigation().follow(hotspot.name(), *this);
     if (!screen) return;
     if (hotspot.name() == "m5" || hotspot.name() == "m10") get<ui::Picture>("m5").clear();
     un4().transitionCover = &cover();

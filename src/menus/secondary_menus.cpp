@@ -63,11 +63,6 @@ void ItemMenu::unlightItem() {
     litItem_ = nullptr;
 }
 
-shell::Screen* ItemMenu::createTarget(ui::Label& row) {
-    shell::Navigation& nav = shell::navigation();
-    return nav.create(nav.targetOf(name(), row.name()), *this);
-}
-
 Tfrm33::Tfrm33(shell::Screen& mainMenu)
     : ItemMenu("frm33",
                // Of the two tracks its timer names, the one it plays: the main menu's, which this
@@ -84,7 +79,7 @@ void Tfrm33::openItem(ui::Label& row) {
     else if (shell::navigation().targetOf(name(), row.name()) != "frm34")
         un4().selectedKind = row.tag;
     un4().transitionCover = &cover();
-    if (shell::Screen* screen = createTarget(row)) openScreen(*screen);
+    if (shell::Screen* screen = shell::navigation().follow(row.name(), *this)) openScreen(*screen);
 }
 
 void Tfrm33::exitScreen() {
@@ -100,7 +95,7 @@ Tfrm34::Tfrm34(shell::Screen& secondaryMenu)
 
 void Tfrm34::openItem(ui::Label& row) {
     un4().selectedKind = row.tag;
-    if (shell::Screen* screen = createTarget(row)) openScreen(*screen, true);
+    if (shell::Screen* screen = shell::navigation().follow(row.name(), *this)) openScreen(*screen, true);
 }
 
 shell::Screen* createSecondaryMenu(std::string_view name, shell::Screen& opener) {

@@ -20,8 +20,6 @@ protected:
              std::span<const std::string_view> items, bool unlightByHiding);
 
     virtual void openItem(ui::Label& row) = 0;
-    // The screen a click on `row` opens (null when it cannot open now).
-    shell::Screen* createTarget(ui::Label& row);
 
 private:
     void lightItem(ui::Label& row);

@@ -114,8 +114,7 @@ void SectionMenu::hotspotClick(ui::Widget& hotspot) {
     if (menu_.choice == Choice::selectedKindFromTag) un4().selectedKind = hotspot.tag;
     if (menu_.choice == Choice::playerVariantFromTag) un4().playerVariant = hotspot.tag;
     un4().transitionCover = &cover();
-    shell::Navigation& nav = shell::navigation();
-    if (shell::Screen* screen = nav.create(nav.targetOf(name(), hotspot.name()), *this)) openScreen(*screen);
+    if (shell::Screen* screen = shell::navigation().follow(hotspot.name(), *this)) openScreen(*screen);
 }
 
 shell::Screen* createSectionMenu(std::string_view name, shell::Screen& opener) {

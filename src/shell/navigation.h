@@ -40,6 +40,8 @@ public:
     // Creates `target` above `opener`; null (and a trace line) when the map does not link them or
     // `target` is already shown.
     Screen* create(std::string_view target, Screen& opener);
+    // Creates the window that `trigger` of `opener` opens, as the map says.
+    Screen* follow(std::string_view trigger, Screen& opener) { return create(targetOf(opener.name(), trigger), opener); }
     // Shows the modal window `target` over `opener` and returns when it has closed.
     void openModal(std::string_view target, const ui::Window& opener);
 

@@ -27,8 +27,6 @@ constexpr int maxEntries = 31;  // titles beyond these have no entry number and 
 
 constexpr std::array<std::string_view, 6> panelParts{"Image1", "lmtn", "Image4", "Image5", "lupmts", "ldnmts"};
 
-std::string kindText(int kind) { return std::to_string(kind); }
-
 // "data1" and the number with two digits: the track of a text of kind k is number k + 4.
 std::string trackOfKind(int kind) {
     const int n = kind + 4;
@@ -82,7 +80,7 @@ Tfrm36::Tfrm36(shell::Screen& menu)
                           {.animationSet = un4().selectedKind,
                            .track = trackOfKind(un4().selectedKind)},
                           menu, "m1", 1) {
-    const std::string kind = kindText(un4().selectedKind);
+    const std::string kind = std::to_string(un4().selectedKind);
     if (un4().selectedKind != 0) loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}});
     onShow = [this, centre = onShow](ui::Widget& w) {
         centre(w);
@@ -113,7 +111,7 @@ Tfrm35::Tfrm35(shell::Screen& menu)
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { hideFullTitle(); };
     background().onClick = [this](ui::Widget&) { hidePanel(); };
     if (un4().selectedKind != 0) {
-        const std::string kind = kindText(un4().selectedKind);
+        const std::string kind = std::to_string(un4().selectedKind);
         loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}, {"Image1", "data00" + kind}});
     }
     onShow = [this, centre = onShow](ui::Widget& w) {

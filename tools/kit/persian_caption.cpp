@@ -44,13 +44,13 @@ bool drawPersianCentred(gfx::Bitmap& bitmap, gfx::Rect box, std::string_view utf
     const auto zeroAdvance = gfx::standardZeroAdvanceCodes();
     for (auto height = std::rbegin(displayFontHeights); height != std::rend(displayFontHeights); ++height) {
         if (*height > maxHeight || *height > box.height) continue;
-        const gfx::FontSpec spec{displayFace(), *height, colour};
-        const std::shared_ptr<const gfx::Font> font = gfx::FontLibrary::shared().font(spec);
+        const gfx::FontSpec face{displayFace(), *height, colour};
+        const std::shared_ptr<const gfx::Font> font = gfx::FontLibrary::shared().font(face);
         const int width = advanceOf(*font, bytes, zeroAdvance);
         if (width > box.width) continue;
         gfx::CanvasState state;
         state.brushClear = true;
-        state.font = spec;
+        state.font = face;
         gfx::Canvas canvas(bitmap, {0, 0}, bitmap.bounds(), state);
         gfx::drawLineRightAligned(canvas, bytes, box.left + (box.width + width) / 2, box.top + (box.height - font->lineHeight()) / 2,
                                   zeroAdvance);
