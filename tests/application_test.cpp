@@ -1,4 +1,6 @@
 // The toolkit's loop: timers, releasing windows, modal loops, the error box, input routing.
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "control_test_fixture.h"
@@ -292,6 +294,43 @@ TEST_F(ApplicationTest, SeparateInvalidAreasRepaintAloneAndAfterTheirHandler) {
     EXPECT_EQ(at(205, 55), gfx::colors::red);
     EXPECT_EQ(at(100, 30), gfx::colors::black);
     EXPECT_EQ(at(5, 55), gfx::colors::black);
+}
+
+// A real clock that records the deadlines the loop waits for; each wait lets the clock reach it.
+class RecordingWaits : public headless::HeadlessBackend {
+public:
+    bool virtualTime() const override { return false; }
+    std::optional<InputEvent> waitEvent(std::int64_t deadlineUs) override {
+        if (deadlineUs != nowUs()) {
+            waits.push_back(deadlineUs);
+            if (onWait) onWait();
+        }
+        return HeadlessBackend::waitEvent(deadlineUs);
+    }
+    std::vector<std::int64_t> waits;
+    std::function<void()> onWait;
+};
+
+// On a real clock an idle timer neither wakes the loop nor fires; no longer idle, a tick it is late
+// for fires at once.
+TEST(ApplicationIdleTimers, AnIdleTimerDoesNotWakeTheLoopAndItsDueTicksArePassedOver) {
+    RecordingWaits clock;
+    Application app(clock);
+    auto& window = app.create<Window>("w", "TW");
+    window.show();
+    bool idle = true;
+    std::vector<std::int64_t> fired;
+    Timer& track = window.addTimer("track", 10);
+    track.idleWhile = [&] { return idle; };
+    track.onTimer = [&](Timer&) { fired.push_back(app.nowMs()); };
+    window.addTimer("animation", 100).onTimer = [](Timer&) {};
+    clock.onWait = [&] {
+        if (clock.waits.size() == 2) idle = false;  // the sound ended while the loop slept
+        if (clock.waits.size() == 4) app.terminate();
+    };
+    app.run();
+    EXPECT_EQ(clock.waits, (std::vector<std::int64_t>{100'000, 200'000, 210'000, 220'000}));
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{200, 210}));
 }
 
 // A screen on the virtual clock that records what it is asked to show.

@@ -71,7 +71,7 @@ public:
     ui::AudioOutput& audio() override { return output_; }
 
 private:
-    sdl::NullAudioOutput output_{44100, 2};
+    sdl::NullAudioOutput output_{44100, 2, [] {}};
 };
 
 template <class Backend>

@@ -154,8 +154,9 @@ TEST(SdlAudioMixer, SumsSourcesWithSaturation) {
     negative.mix(out, 4);
     EXPECT_EQ(out[3], -32768);
 
-    // A source that has finished is no longer pulled, and the mix falls silent.
-    AudioMixer ending(2);
+    // A source that has finished is no longer pulled, the mix falls silent, and its end is told once.
+    int ends = 0;
+    AudioMixer ending(2, [&] { ++ends; });
     ConstantSource once(500, 4);
     ending.attach(&once);
     ending.mix(out, 4);
@@ -164,10 +165,11 @@ TEST(SdlAudioMixer, SumsSourcesWithSaturation) {
     ending.mix(out, 4);
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(once.frames(), 4);
+    EXPECT_EQ(ends, 1);
 }
 
 TEST(SdlNullAudio, PullsAtPlaybackPaceAndStopsOnDetach) {
-    NullAudioOutput output(44100, 2);
+    NullAudioOutput output(44100, 2, [] {});
     ConstantSource source(1);
     const auto start = std::chrono::steady_clock::now();
     output.attach(&source);

@@ -26,6 +26,7 @@ Screen::Screen(const designs::WindowDesign& design, ScreenTraits traits, Screen*
         ui::Timer* tr = timer(traits_.trackTimer);
         if (!tr) throw std::logic_error(name() + " has no track timer " + std::string(traits_.trackTimer));
         tr->onTimer = [this](ui::Timer& t) { trackTick(t); };
+        tr->idleWhile = [this] { return trackIdle(); };
         onDeactivate = [tr](ui::Widget&) { tr->setEnabled(false); };
     }
     if (traits_.animationSet != 0 || !traits_.track.empty()) onActivate = [this](ui::Widget&) { activateStandard(); };
@@ -134,6 +135,13 @@ void Screen::activateStandard() {
 }
 
 std::uint8_t& Screen::trackFlag() { return traits_.ownTrackFlag ? ownTrackFlag_ : un4().trackPending; }
+
+// A tick does nothing while the track is started and is not to be restarted; the track's end
+// wakes the program unless it has no sound.
+bool Screen::trackIdle() {
+    const auto& med = backdrop().Med1();
+    return trackFlag() != 1 && (un4().musicOn == 0 || (med.mode() != media::stopped && !med.mayStopUnannounced()));
+}
 
 void Screen::trackTick(ui::Timer& timer) {
     auto& med = backdrop().Med1();

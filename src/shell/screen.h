@@ -80,6 +80,7 @@ protected:
     // The one-shot flag that makes the next track tick open the track.
     std::uint8_t& trackFlag();
     void trackTick(ui::Timer& timer);
+    bool trackIdle();
 
     ui::Ref<ui::Picture> litHotspot;
     ScreenTraits traits_;

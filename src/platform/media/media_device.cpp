@@ -135,6 +135,8 @@ std::int32_t MediaDevice::position() const {
 
 Mode MediaDevice::mode() const { return reachedEnd() ? Mode::stopped : mode_; }
 
+bool MediaDevice::mayStopUnannounced() const { return mode() == Mode::playing && !playback_->hasSound(); }
+
 void MediaDevice::setDisplay(ui::Panel* panel) {
     if (display_.get() != panel) clearDisplay();
     display_ = panel;

@@ -71,6 +71,9 @@ public:
     std::int32_t length() const;
     std::int32_t position() const;
     Mode mode() const;
+    // Whether the mode can change without a call on the UI thread and without waking it: only a
+    // playback without sound reaches its end unannounced (a sound's end wakes the program).
+    bool mayStopUnannounced() const;
 
     bool autoRewind() const { return autoRewind_; }
     void setAutoRewind(bool on) { autoRewind_ = on; }

@@ -34,6 +34,7 @@ public:
     // The rest is for the UI thread, except fill().
     std::int32_t lengthMs() const { return length_; }
     bool hasPictures() const { return hasPictures_; }
+    bool hasSound() const { return hasSound_; }
     void setPictureSize(gfx::Size size);
     // Drops what was decoded and goes to `ms`; the clock stands there.
     void moveTo(std::int32_t ms);

@@ -39,6 +39,7 @@ void AudioMixer::mix(std::int16_t* out, int frames) {
         }
     }
     for (ui::AudioSource* source : finished) std::erase(sources_, source);
+    if (!finished.empty() && sourceFinished_) sourceFinished_();
 }
 
 }  // namespace vemra::sdl

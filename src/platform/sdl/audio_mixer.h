@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -10,10 +11,12 @@ namespace vemra::sdl {
 
 // The attached sources of an audio output, summed into one stream. mix() calls fill() under the
 // same lock that detach() takes, so a detached source is never filled again; a source whose fill()
-// says it has finished is detached there. A source's fill() must not attach or detach.
+// says it has finished is detached there, and `sourceFinished` is called (on the mixing thread).
+// A source's fill() must not attach or detach.
 class AudioMixer {
 public:
-    explicit AudioMixer(int channels) : channels_(channels) {}
+    explicit AudioMixer(int channels, std::function<void()> sourceFinished = {})
+        : channels_(channels), sourceFinished_(std::move(sourceFinished)) {}
 
     void attach(ui::AudioSource* source);
     void detach(ui::AudioSource* source);
@@ -23,6 +26,7 @@ public:
 
 private:
     const int channels_;
+    const std::function<void()> sourceFinished_;
     mutable std::mutex mutex_;
     std::vector<ui::AudioSource*> sources_;
     std::vector<std::int16_t> scratch_;

@@ -10,8 +10,8 @@ namespace {
 constexpr int chunkFrames = 1024;
 }  // namespace
 
-NullAudioOutput::NullAudioOutput(int sampleRate, int channels)
-    : sampleRate_(sampleRate), channels_(channels), mixer_(channels), thread_([this] { run(); }) {}
+NullAudioOutput::NullAudioOutput(int sampleRate, int channels, std::function<void()> sourceFinished)
+    : sampleRate_(sampleRate), channels_(channels), mixer_(channels, std::move(sourceFinished)), thread_([this] { run(); }) {}
 
 NullAudioOutput::~NullAudioOutput() {
     {

@@ -13,7 +13,7 @@ namespace vemra::sdl {
 // thread pulls every attached source at the wall-clock rate and discards the mix.
 class NullAudioOutput final : public ui::AudioOutput {
 public:
-    NullAudioOutput(int sampleRate, int channels);
+    NullAudioOutput(int sampleRate, int channels, std::function<void()> sourceFinished);
     ~NullAudioOutput() override;
 
     int sampleRate() const override { return sampleRate_; }

@@ -22,7 +22,8 @@ constexpr Uint16 deviceBufferFrames = 1024;
 // playback pace from then on.
 class SdlAudioOutput final : public ui::AudioOutput {
 public:
-    SdlAudioOutput() {
+    explicit SdlAudioOutput(std::function<void()> sourceFinished)
+        : sourceFinished_(sourceFinished), mixer_(outputChannels, std::move(sourceFinished)) {
         // The dummy driver paces by whole milliseconds; the null output keeps media positions exact.
         const char* driver = SDL_GetCurrentAudioDriver();
         if (driver && std::strcmp(driver, "dummy") == 0) throw std::runtime_error("dummy audio driver");
@@ -42,7 +43,7 @@ public:
         std::cerr << "vemra: the audio device did not open again (" << SDL_GetError()
                   << "); sound is discarded at playback pace\n";
         mixer_.detach(source);
-        fallback_ = std::make_unique<NullAudioOutput>(outputRate, outputChannels);
+        fallback_ = std::make_unique<NullAudioOutput>(outputRate, outputChannels, sourceFinished_);
         fallback_->attach(source);
     }
     void detach(ui::AudioSource* source) override {
@@ -77,7 +78,8 @@ private:
     }
 
     SdlSubsystems audio_{SDL_INIT_AUDIO, "audio"};
-    AudioMixer mixer_{outputChannels};
+    const std::function<void()> sourceFinished_;
+    AudioMixer mixer_;
     std::mutex deviceMutex_;  // attach and detach may come from any thread
     SDL_AudioDeviceID device_ = 0;
     std::unique_ptr<NullAudioOutput> fallback_;
@@ -85,12 +87,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ui::AudioOutput> openAudioOutput() {
+std::unique_ptr<ui::AudioOutput> openAudioOutput(std::function<void()> sourceFinished) {
     try {
-        return std::make_unique<SdlAudioOutput>();
+        return std::make_unique<SdlAudioOutput>(sourceFinished);
     } catch (const std::runtime_error& e) {
         std::cerr << "vemra: no audio device (" << e.what() << "); sound is discarded at playback pace\n";
-        return std::make_unique<NullAudioOutput>(outputRate, outputChannels);
+        return std::make_unique<NullAudioOutput>(outputRate, outputChannels, std::move(sourceFinished));
     }
 }
 

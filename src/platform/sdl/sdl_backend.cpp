@@ -69,7 +69,8 @@ private:
     std::chrono::steady_clock::time_point lastPauseEnd_;
     static constexpr std::int64_t freshPumpUs = 1000;
     std::int64_t pumpedUs_ = -1;  // when SDL last fetched what the windowing system sent
-    std::unique_ptr<ui::AudioOutput> audio_ = openAudioOutput();
+    // A sound that runs out wakes the loop, so that timers waiting for its end need not poll.
+    std::unique_ptr<ui::AudioOutput> audio_ = openAudioOutput([this] { wake(); });
 };
 
 SdlBackendImpl::SdlBackendImpl(const SdlOptions& options)
@@ -218,12 +219,13 @@ void SdlBackendImpl::setCursor(std::shared_ptr<const ui::CursorShape> cursor) {
 }
 
 void SdlBackendImpl::pause(std::int64_t ns) {
-    // A pause that follows another closely counts from the end of that one, so that the frames shown
-    // between the pauses of a transition effect do not lengthen it: it lasts the sum of its pauses.
+    // A pause that follows another closely counts from the end of that one, even when showing the
+    // frame between them took longer than the pause: a transition effect then catches up and lasts
+    // the sum of its pauses on a loaded machine too.
     using Clock = std::chrono::steady_clock;
+    constexpr auto closely = std::chrono::milliseconds(10);
     const Clock::time_point now = Clock::now();
-    const Clock::time_point chained = lastPauseEnd_ + std::chrono::nanoseconds(ns);
-    lastPauseEnd_ = chained > now ? chained : now + std::chrono::nanoseconds(ns);
+    lastPauseEnd_ = (now - lastPauseEnd_ < closely ? lastPauseEnd_ : now) + std::chrono::nanoseconds(ns);
     std::this_thread::sleep_until(lastPauseEnd_);
 }
 

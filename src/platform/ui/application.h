@@ -124,6 +124,7 @@ private:
     bool iterate(bool mayWait);
     void destroyReleased();
     bool fireDueTimer();
+    bool skipsIdle(const Timer& t) const;
     std::int64_t nextDeadline() const;
     void dispatch(const InputEvent& e);
     void dispatchMouse(const InputEvent& e);

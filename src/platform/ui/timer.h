@@ -26,6 +26,10 @@ public:
     void setEnabled(bool e);
 
     std::function<void(Timer& sender)> onTimer;
+    // While this says true a tick would do nothing, so on a real clock the program does not wake
+    // for it and its due ticks are passed over. Whatever makes it false must happen on the UI
+    // thread or wake the application (a sound that runs out does).
+    std::function<bool()> idleWhile;
 
     // Used by the application: the clock time (µs) of the next firing, or -1 when it never fires.
     std::int64_t dueUs() const { return active() && !held_ ? dueUs_ : -1; }
@@ -33,6 +37,9 @@ public:
     void setHeld(bool h);
     std::uint64_t sequence() const { return sequence_; }
     void fire(std::int64_t nowUs);
+    // A due tick that is not fired: the next one is a period away, as after a fired one.
+    void passOver(std::int64_t nowUs) { dueUs_ = nowUs + std::int64_t(intervalMs_) * 1000; }
+    bool idle() const { return idleWhile && idleWhile(); }
 
 private:
     bool active() const { return enabled_ && intervalMs_ > 0; }

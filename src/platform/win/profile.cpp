@@ -120,15 +120,9 @@ void checkStorable(std::string_view what, std::string_view text, std::string_vie
 
 }  // namespace
 
-std::string readProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                              std::string_view fallback) {
-    std::optional<std::string> text;
-    try {
-        text = readFile(file);
-    } catch (const FormatError&) {
-    }
-    if (!text) return std::string(fallback);
-    const auto lines = splitLines(*text);
+std::string profileValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view fallback) {
+    const auto lines = splitLines(text);
     const Location at = locate(lines, section, key);
     if (!at.keyLine) return std::string(fallback);
     const std::string_view line = lines[*at.keyLine].text;
@@ -138,20 +132,24 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
     return std::string(value);
 }
 
-void writeProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                        std::string_view value) {
+std::string readProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                              std::string_view fallback) {
+    std::optional<std::string> text;
+    try {
+        text = readFile(file);
+    } catch (const FormatError&) {
+    }
+    return text ? profileValue(*text, section, key, fallback) : std::string(fallback);
+}
+
+std::string withProfileEntry(std::string_view old, std::string_view section, std::string_view key,
+                             std::string_view value) {
     checkStorable("section", section, "]");
     checkStorable("key", key, "=");
     checkStorable("value", value, "");
     if (trim(section).empty() || trim(key).empty() || trim(key).front() == ';' || trim(key).front() == '[')
         throw std::invalid_argument("a profile entry needs a section and a key name");
 
-    std::string old;
-    try {
-        old = readFile(file).value_or("");
-    } catch (const FormatError& e) {
-        throw std::runtime_error(e.what());
-    }
     const auto lines = splitLines(old);
     const std::string_view newline = lines.empty() || lines.front().ending.empty() ? "\r\n" : lines.front().ending;
     const Location at = locate(lines, section, key);
@@ -179,7 +177,18 @@ void writeProfileString(const std::filesystem::path& file, std::string_view sect
         append("[" + std::string(trim(section)) + "]", newline);
         append(entry, newline);
     }
-    replaceFile(file, text);
+    return text;
+}
+
+void writeProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    std::string old;
+    try {
+        old = readFile(file).value_or("");
+    } catch (const FormatError& e) {
+        throw std::runtime_error(e.what());
+    }
+    replaceFile(file, withProfileEntry(old, section, key, value));
 }
 
 }  // namespace vemra::win

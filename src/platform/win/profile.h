@@ -25,4 +25,11 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 void writeProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view value);
 
+// The same two on a profile's text in memory: the entry's value, and the text with the entry set
+// (throws std::invalid_argument as above).
+std::string profileValue(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view fallback);
+std::string withProfileEntry(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value);
+
 }  // namespace vemra::win
