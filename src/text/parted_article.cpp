@@ -1,0 +1,65 @@
+#include "text/parted_article.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/ui/panel.h"
+#include "text/reading_panel.h"
+
+namespace vemra::text {
+
+namespace {
+constexpr int shortestPart = 15;
+constexpr std::int64_t partRecordLength = 16;
+}  // namespace
+
+PartedArticle::PartedArticle(std::string_view name, shell::ScreenTraits traits, shell::Screen& opener,
+                             const PartedArticleLayout& layout)
+    : Screen(*designs::findDesign(name), std::move(traits), &opener),
+      parts_(std::size_t(layout.partCount)),
+      textRows_(get<ui::Label>(layout.textArea), get<ui::Picture>(layout.textBackground), layout.rows,
+                zeroAdvanceCodes_),
+      repeat_(*timer("t2")),
+      watch_(*timer("T1"), [this] { activateStandard(); }),
+      partButtonName_(layout.partButton) {
+    for (std::size_t k = 0; k < parts_.size(); ++k) {
+        auto& button = partButton(k);
+        button.onClick = [this, &button](ui::Widget&) { choosePart(button); };
+    }
+    repeat_.addArrow(get<ui::Label>(layout.upArrow), 1, get<ui::Picture>(layout.upLit), [this] { textRows_.lineUp(); });
+    repeat_.addArrow(get<ui::Label>(layout.downArrow), 2, get<ui::Picture>(layout.downLit),
+                     [this] { textRows_.lineDown(); });
+    background().onClick = [this](ui::Widget&) { hidePanel(get<ui::Panel>("Panel1"), background()); };
+    background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
+    setExitCorner(layout.exitCorner, layout.exitLook);
+    onDeactivate = [this](ui::Widget&) { timer("T1")->setEnabled(false); };
+    describeScreen = [this](nlohmann::json& screen) {
+        screen["textTop"] = textRows_.textTop();
+        screen["textMaxTop"] = textRows_.textMaxTop();
+        screen["partLines"] = textRows_.lineCount();
+        screen["pressedPart"] = pressedButton_.tag();
+        screen["repeatDir"] = repeat_.direction();
+        screen["activated"] = watch_.isActivated();
+        nlohmann::json parts = nlohmann::json::array();
+        for (const TextRange& p : parts_) parts.push_back({p.start, p.length});
+        screen["parts"] = parts;
+    };
+}
+
+ui::Picture& PartedArticle::partButton(std::size_t index) {
+    return get<ui::Picture>(partButtonName_ + std::to_string(index + 1));
+}
+
+void PartedArticle::readParts(const content::WholeTextFile& partIndex, std::int64_t firstField) {
+    for (std::size_t k = 0; k < parts_.size(); ++k) {
+        parts_[k] = readRange(partIndex, firstField + std::int64_t(k) * partRecordLength);
+        if (parts_[k].length < shortestPart) partButton(k).setEnabled(false);
+    }
+}
+
+void PartedArticle::activateText() {
+    watch_.activated();
+    timer("T1")->setEnabled(true);
+    textRows_.draw();
+}
+
+}  // namespace vemra::text

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "content/whole_text_file.h"
+#include "platform/gfx/glyph_line.h"
+#include "shell/screen.h"
+#include "text/arrow_repeat.h"
+#include "text/glyph_text_rows.h"
+#include "text/pressed_button.h"
+#include "text/reactivation_watch.h"
+#include "text/text_pool.h"
+
+namespace vemra::text {
+
+// The components a parted article screen names for the pieces they share.
+struct PartedArticleLayout {
+    std::string_view partButton;  // the part buttons are this name followed by 1, 2, …
+    int partCount;
+    std::string_view textArea, textBackground;
+    TextRowsLayout rows;
+    std::string_view upArrow, upLit, downArrow, downLit;
+    std::string_view exitCorner, exitLook;
+};
+
+// What the article screens of parts share, `frm19` (four parts) and `frm20` (seven): part buttons
+// that choose the part the text panel shows, glyph rows with line arrows that repeat, the panel
+// hidden by a click on the background, the re-activation watch on `T1`, and their state.
+class PartedArticle : public shell::Screen {
+protected:
+    PartedArticle(std::string_view name, shell::ScreenTraits traits, shell::Screen& opener,
+                  const PartedArticleLayout& layout);
+
+    // The part ranges from the 16-character records of `partIndex` that start at `firstField`; a
+    // part shorter than 15 characters disables its button.
+    void readParts(const content::WholeTextFile& partIndex, std::int64_t firstField);
+    // The steps the watch runs again: it waits for the next switch away, and the rows are drawn.
+    void activateText();
+    virtual void choosePart(ui::Picture& button) = 0;
+
+    const gfx::ZeroAdvanceCodes zeroAdvanceCodes_ = gfx::standardZeroAdvanceCodes();
+    std::string articleText_;
+    std::vector<TextRange> parts_;
+    PressedButton pressedButton_;
+    GlyphTextRows textRows_;
+    ArrowRepeat repeat_;
+    ReactivationWatch watch_;
+
+private:
+    ui::Picture& partButton(std::size_t index);
+
+    std::string partButtonName_;
+};
+
+}  // namespace vemra::text
