@@ -13,7 +13,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/trace.h"
-#include "shell/entry.h"
+#include "title/title.h"
 
 using namespace vemra;
 
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
             application.create<app::ToolkitCheckScreen>(0).show();
             application.run();
         } else {
-            shell::runTitle(application);
+            title::run(application);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vemra: %s\n", e.what());

@@ -14,7 +14,7 @@
 
 #include "platform/headless/headless_backend.h"
 #include "platform/ui/application.h"
-#include "shell/entry.h"
+#include "title/title.h"
 #include "monkey/monkey_driver.h"
 
 using namespace vemra;
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         if (options.replay.empty()) driver.playRandom(options.seed, options.events, options.batch);
         else driver.playBack(std::move(replay));
         application.setDriver(&driver);
-        shell::runTitle(application);
+        title::run(application);
 
         if (!driver.failure().empty()) {
             std::fprintf(stderr, "vemra-monkey: after %ld events: %s\n", driver.played(), driver.failure().c_str());

@@ -1,4 +1,4 @@
-#include "shell/entry.h"
+#include "title/title.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,7 +16,9 @@
 #include "shell/navigation.h"
 #include "shell/un4.h"
 
-namespace vemra::shell {
+namespace vemra::title {
+
+using namespace shell;
 
 namespace {
 
@@ -67,7 +69,7 @@ nlohmann::json varsReport() {
 
 }  // namespace
 
-void runTitle(ui::Application& app) {
+void run(ui::Application& app) {
     const auto fonts = registerFonts();
     menus::registerNavigation();
     ui::Ref<Intro> intro;
@@ -98,4 +100,4 @@ void runTitle(ui::Application& app) {
     ui::trace("fonts unregistered");
 }
 
-}  // namespace vemra::shell
+}  // namespace vemra::title
