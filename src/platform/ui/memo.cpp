@@ -153,18 +153,10 @@ void Memo::barScrolled(Orientation o, ScrollCode code, int thumbPos) {
 
 void Memo::keyDown(int& key, unsigned shift) {
     Widget::keyDown(key, shift);
-    ScrollCode code;
-    switch (key) {
-    case vk::up: code = ScrollCode::lineUp; break;
-    case vk::down: code = ScrollCode::lineDown; break;
-    case vk::prior: code = ScrollCode::pageUp; break;
-    case vk::next: code = ScrollCode::pageDown; break;
-    case vk::home: code = ScrollCode::top; break;
-    case vk::end: code = ScrollCode::bottom; break;
-    default: return;
-    }
+    const auto code = scrollCodeOfKey(key, Orientation::vertical);
+    if (!code) return;
     key = 0;
-    barScrolled(Orientation::vertical, code, topLine_);
+    barScrolled(Orientation::vertical, *code, topLine_);
 }
 
 void Memo::paintContent(gfx::Bitmap& surface, gfx::Rect content, gfx::Rect clip) {

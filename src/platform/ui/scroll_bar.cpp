@@ -64,18 +64,10 @@ void ScrollBar::mouseUp(MouseButton button, unsigned shift, gfx::Point local) {
 
 void ScrollBar::keyDown(int& key, unsigned shift) {
     Widget::keyDown(key, shift);
-    ScrollCode code;
-    switch (key) {
-    case vk::left: code = ScrollCode::lineUp; break;
-    case vk::right: code = ScrollCode::lineDown; break;
-    case vk::prior: code = ScrollCode::pageUp; break;
-    case vk::next: code = ScrollCode::pageDown; break;
-    case vk::home: code = ScrollCode::top; break;
-    case vk::end: code = ScrollCode::bottom; break;
-    default: return;
-    }
+    const auto code = scrollCodeOfKey(key, Orientation::horizontal);
+    if (!code) return;
     key = 0;
-    scroll(code, position_);
+    scroll(*code, position_);
     scroll(ScrollCode::endScroll, position_);  // a key acts as a press and release
 }
 

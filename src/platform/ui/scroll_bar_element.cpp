@@ -4,11 +4,27 @@
 #include <cstdint>
 
 #include "platform/gfx/bevel.h"
+#include "platform/ui/input.h"
 
 namespace vemra::ui {
 
 namespace {
 constexpr gfx::Color greyedArrow{128, 128, 128};
+}
+
+std::optional<ScrollCode> scrollCodeOfKey(int key, Orientation o) {
+    const bool vertical = o == Orientation::vertical;
+    switch (key) {
+    case vk::up: return vertical ? std::optional(ScrollCode::lineUp) : std::nullopt;
+    case vk::down: return vertical ? std::optional(ScrollCode::lineDown) : std::nullopt;
+    case vk::left: return vertical ? std::nullopt : std::optional(ScrollCode::lineUp);
+    case vk::right: return vertical ? std::nullopt : std::optional(ScrollCode::lineDown);
+    case vk::prior: return ScrollCode::pageUp;
+    case vk::next: return ScrollCode::pageDown;
+    case vk::home: return ScrollCode::top;
+    case vk::end: return ScrollCode::bottom;
+    default: return std::nullopt;
+    }
 }
 
 int positionAfter(ScrollCode code, const ScrollRange& range, int line, int page, int thumbPos) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "platform/gfx/bitmap.h"
 #include "platform/ui/timer.h"
@@ -23,6 +24,9 @@ struct ScrollRange {
 // Where an action moves a position: line and page steps, the thumb's position, the ends; kept
 // within the range.
 int positionAfter(ScrollCode code, const ScrollRange& range, int line, int page, int thumbPos);
+
+// The action a key takes on a bar of that orientation (arrows along it, Page Up/Down, Home, End).
+std::optional<ScrollCode> scrollCodeOfKey(int key, Orientation o);
 
 // A scroll bar drawn and operated inside a control: square arrow buttons at both ends, the track
 // and the thumb. A press on an arrow or the track acts at once and repeats while held (first repeat
