@@ -11,6 +11,7 @@
 #include "platform/gfx/png.h"
 #include "platform/win/pe_module.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -29,7 +30,7 @@ constexpr gfx::Rect area{33, 40, 481, 397};
 
 // The picture of resource AK<n> of the demo library, decoded by djpeg.
 gfx::Bitmap decodedElsewhere(int n) {
-    const auto library = win::PeModule::open(fs::path(VEMRA_DEMO_TREE) / "data3" / "qem002.dat");
+    const auto library = win::PeModule::open(fs::path(test_paths::demoTree) / "data3" / "qem002.dat");
     const auto bytes = library.resource("JPG", "AK" + std::to_string(n)).value();
     TempDir dir;
     std::ofstream(dir / "in.jpg", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
@@ -91,7 +92,7 @@ TEST(Album, PicturesAreCentredOrCutAsTheirJpegDecodesElsewhereEvenWithTransition
 
     const gfx::Bitmap shot = gfx::readPng(dir / "small.png");
     EXPECT_EQ(differences(shot, small, {90, 98}, {90, 98, 300, 200}), 0);
-    const gfx::Bitmap background = gfx::readBmp(fs::path(VEMRA_DEMO_TREE) / "art" / "frm30" / "m1.bmp");
+    const gfx::Bitmap background = gfx::readBmp(fs::path(test_paths::demoTree) / "art" / "frm30" / "m1.bmp");
     EXPECT_EQ(shot.pixel(area.left + 89, area.top + 98), background.pixel(area.left + 89, area.top + 98));
     EXPECT_EQ(shot.pixel(area.left + 90, area.top + 298), background.pixel(area.left + 90, area.top + 298));
     // 600 × 500 in 481 × 397: cut equally, (481 − 600) div 2 = −59 and (397 − 500) div 2 = −51.

@@ -8,6 +8,7 @@
 #include "platform/gfx/bmp.h"
 #include "platform/gfx/png.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -86,7 +87,7 @@ TEST(Clips, LeavingStopsClipAndMusicAndLeavesNoVideoRegion) {
     EXPECT_FALSE(back["devices"].contains("clips"));
     EXPECT_EQ(back["devices"]["shared"]["mode"], 0);
     EXPECT_EQ(back["vars"]["animationTimer"], false);
-    const gfx::Bitmap background = gfx::readBmp(fs::path(VEMRA_DEMO_TREE) / "art" / "frm5" / "m1.bmp");
+    const gfx::Bitmap background = gfx::readBmp(fs::path(test_paths::demoTree) / "art" / "frm5" / "m1.bmp");
     EXPECT_EQ(inkOver(gfx::readPng(dir / "back.png"), region, background, {0, 0}), gfx::Rect{});
 }
 
@@ -120,7 +121,7 @@ TEST(Clips, UnderXvfbClipSoundAndMusicBothLeaveThroughTheNullOutput) {
     VirtualDisplay display;
     if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
     // Wall-clock waits: each device's position counts the frames the output has taken from it.
-    const auto run = runOnTree(VEMRA_DEMO_TREE, openClips + row(1) + "wait 200\nstate\nwait 1500\nstate\nquit\n",
+    const auto run = runOnTree(test_paths::demoTree, openClips + row(1) + "wait 200\nstate\nwait 1500\nstate\nquit\n",
                                display.env());
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.states.size(), 2u);

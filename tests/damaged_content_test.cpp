@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "format_builders.h"
+#include "test_paths.h"
 #include "text_tree_support.h"
 
 using namespace vemra;
@@ -29,7 +30,7 @@ class DamagedTree {
 public:
     template <class Plant>
     DamagedTree(const std::string& damaged, Plant plant) {
-        const fs::path demo = VEMRA_DEMO_TREE;
+        const fs::path demo = test_paths::demoTree;
         for (const auto& entry : fs::directory_iterator(demo))
             if (entry.path().filename() != "data3") fs::create_symlink(entry.path(), dir_ / entry.path().filename().string());
         fs::create_directory(dir_ / "data3");
@@ -104,7 +105,7 @@ struct CorpusCase {
 };
 
 std::vector<CorpusCase> corpusCases() {
-    std::ifstream manifest(fs::path(VEMRA_DAMAGED_CORPUS) / "manifest.tsv");
+    std::ifstream manifest(fs::path(test_paths::damagedCorpus) / "manifest.tsv");
     std::vector<CorpusCase> cases;
     std::string line;
     while (std::getline(manifest, line)) {
@@ -163,7 +164,7 @@ public:
     explicit CaseTree(const CorpusCase& c) {
         std::string relative = c.contentPath;
         std::replace(relative.begin(), relative.end(), '\\', '/');
-        const fs::path damaged = fs::path(VEMRA_DAMAGED_CORPUS) / c.name / relative;
+        const fs::path damaged = fs::path(test_paths::damagedCorpus) / c.name / relative;
         if (relative.starts_with("windows/")) {
             fs::create_symlink(damaged, windows_.path() / "system.ini");
         } else {
@@ -171,7 +172,7 @@ public:
             fs::create_symlink(damaged, tree_->path() / relative);
         }
     }
-    fs::path content() const { return tree_ ? tree_->path() : fs::path(VEMRA_DEMO_TREE); }
+    fs::path content() const { return tree_ ? tree_->path() : fs::path(test_paths::demoTree); }
     const fs::path& windows() const { return windows_.path(); }
 
 private:
@@ -236,7 +237,7 @@ TEST(DamagedContent, EveryFileOfTheCorpusIsReportedOrFallsBackAndTheTitleGoesOn)
     std::vector<CorpusCase> cases;
     for (auto& c : corpusCases())
         if (full || c.quick) cases.push_back(std::move(c));
-    ASSERT_FALSE(cases.empty()) << "no corpus at " << VEMRA_DAMAGED_CORPUS << " (./test makes it)";
+    ASSERT_FALSE(cases.empty()) << "no corpus at " << test_paths::damagedCorpus << " (./test makes it)";
     std::atomic<std::size_t> next = 0;
     auto worker = [&] {
         for (std::size_t i; (i = next++) < cases.size();) playCase(cases[i]);

@@ -13,6 +13,7 @@
 #include "platform/gfx/png.h"
 #include "platform/win/binary_file.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -22,8 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // The demo tree's images that scripts/make-demo makes: its own names, and old-disc names.
-const fs::path joliet = std::string(VEMRA_DEMO_TREE) + ".iso";
-const fs::path oldDisc = std::string(VEMRA_DEMO_TREE) + "-old.iso";
+const fs::path joliet = std::string(test_paths::demoTree) + ".iso";
+const fs::path oldDisc = std::string(test_paths::demoTree) + "-old.iso";
 
 std::vector<std::uint8_t> bytesOf(const fs::path& file) { return win::readBinaryFile(file); }
 
@@ -66,7 +67,7 @@ std::uint32_t rootBlock(const std::vector<std::uint8_t>& image) {
 }  // namespace
 
 TEST(DiscImage, EveryFileOfTheTreeReadsTheSameFromBothImages) {
-    const fs::path demo = VEMRA_DEMO_TREE;
+    const fs::path demo = test_paths::demoTree;
     const content::DiscImage images[] = {content::DiscImage(joliet), content::DiscImage(oldDisc)};
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(demo)) {
@@ -99,7 +100,7 @@ TEST(DiscImage, TheTypicalRoadFromAnOldDiscImageLooksAsFromTheFolder) {
         return runOnTree(content, script);
     };
     const TempDir folderShots, imageShots;
-    const auto folder = play(VEMRA_DEMO_TREE, folderShots);
+    const auto folder = play(test_paths::demoTree, folderShots);
     const auto image = play(oldDisc, imageShots);
     ASSERT_EQ(image.exitCode, 0) << image.errors;
     ASSERT_EQ(image.states.size(), 6u) << image.errors;

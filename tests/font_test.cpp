@@ -8,13 +8,14 @@
 #include <sstream>
 
 #include "platform/gfx/font.h"
+#include "test_paths.h"
 
 namespace vemra::gfx {
 namespace {
 
 const std::filesystem::path sansSerifFon = "/usr/share/wine/fonts/sserife.fon";
 const std::filesystem::path tahomaTtf = "/usr/share/wine/fonts/tahoma.ttf";
-const std::filesystem::path goldenDir = std::filesystem::path(VEMRA_TEST_DATA) / "golden";
+const std::filesystem::path goldenDir = std::filesystem::path(test_paths::testData) / "golden";
 
 // One line per row: '#' black ink, '.' untouched white, '+' anything between.
 std::string textArt(const Bitmap& b) {

@@ -7,6 +7,7 @@
 
 #include "platform/gfx/png.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -25,8 +26,8 @@ std::string scriptOf(const Steps& steps, const TempDir& dir) {
 // Plays the steps both ways and expects the same state and pixels at every shot; the headless run.
 ScriptRun expectSameHeadlessAndInTheWindow(const VirtualDisplay& display, const Steps& steps) {
     TempDir headlessDir, windowDir;
-    const auto headless = runOnTree(VEMRA_DEMO_TREE, scriptOf(steps, headlessDir));
-    const auto window = runOnTree(VEMRA_DEMO_TREE, scriptOf(steps, windowDir), display.env(), "--virtual-time");
+    const auto headless = runOnTree(test_paths::demoTree, scriptOf(steps, headlessDir));
+    const auto window = runOnTree(test_paths::demoTree, scriptOf(steps, windowDir), display.env(), "--virtual-time");
     EXPECT_EQ(headless.exitCode, 0) << headless.errors;
     EXPECT_EQ(window.exitCode, 0) << window.errors;
     if (headless.states.size() != steps.size() || window.states.size() != steps.size()) {

@@ -6,6 +6,7 @@
 
 #include "platform/gfx/png.h"
 #include "scenario_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -26,12 +27,12 @@ std::pair<std::string, int> output(const std::string& command) {
 }  // namespace
 
 TEST(Install, HelpVersionAndNoContentAnswerLikeOtherPrograms) {
-    const auto [help, helpStatus] = output("'" VEMRA_BINARY "' --help");
+    const auto [help, helpStatus] = output("'" + std::string(test_paths::binary) + "' --help");
     EXPECT_EQ(helpStatus, 0);
     EXPECT_TRUE(help.starts_with("usage: vemra")) << help;
     EXPECT_NE(help.find("--content DIR|IMAGE"), std::string::npos) << help;
     EXPECT_NE(help.find("F12"), std::string::npos) << help;
-    EXPECT_EQ(output("'" VEMRA_BINARY "' --version"), std::make_pair(std::string("vemra 1.0.0\n"), 0));
+    EXPECT_EQ(output("'" + std::string(test_paths::binary) + "' --version"), std::make_pair(std::string("vemra 1.0.0\n"), 0));
 
     const TempDir empty;
     const auto run = runScript("quit\n", "--headless", "cd '" + empty.path().string() + "' && ");
@@ -44,7 +45,7 @@ TEST(Install, HelpVersionAndNoContentAnswerLikeOtherPrograms) {
 
 TEST(Install, InstallsTheProgramItsDesktopEntryIconAndManualPage) {
     const TempDir prefix;
-    const auto [log, status] = output("cmake --install '" VEMRA_BUILD_DIR "' --prefix '" + prefix.path().string() + "' 2>&1");
+    const auto [log, status] = output("cmake --install '" + std::string(test_paths::buildDir) + "' --prefix '" + prefix.path().string() + "' 2>&1");
     ASSERT_EQ(status, 0) << log;
     EXPECT_EQ(output("'" + (prefix / "bin/vemra").string() + "' --version").second, 0);
     const std::string desktop = (prefix / "share/applications/vemra.desktop").string();

@@ -5,6 +5,7 @@
 #include "platform/gfx/jpeg.h"
 #include "platform/win/binary_file.h"
 #include "platform/win/binary_reader.h"
+#include "test_paths.h"
 
 using namespace vemra;
 
@@ -33,7 +34,7 @@ TEST(Jpeg, RefusesWhatIsNoWholePictureOrTooLarge) {
 }
 
 TEST(Jpeg, GreyProgressivePicturesComeOutGrey) {
-    const auto bytes = win::readBinaryFile(VEMRA_TEST_DATA "/grey-progressive.jpg");
+    const auto bytes = win::readBinaryFile(std::string(test_paths::testData) + "/grey-progressive.jpg");
     const gfx::Bitmap decoded = gfx::decodeJpeg(bytes);
     ASSERT_EQ(decoded.size(), (gfx::Size{16, 12}));
     for (const gfx::Pixel p : decoded.pixels()) {

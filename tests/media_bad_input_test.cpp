@@ -5,6 +5,7 @@
 
 #include "platform/ui/hex.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -21,7 +22,7 @@ std::string contentsRow(int r) { return "click 500 " + std::to_string(177 + 30 *
 
 void linkDemoFile(const TextTree& tree, const std::string& relative) {
     fs::create_directories((tree.path() / relative).parent_path());
-    fs::create_symlink(fs::path(VEMRA_DEMO_TREE) / relative, tree.path() / relative);
+    fs::create_symlink(fs::path(test_paths::demoTree) / relative, tree.path() / relative);
 }
 
 void writeBytes(const TextTree& tree, const std::string& relative, std::size_t count) {

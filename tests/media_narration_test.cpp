@@ -10,6 +10,7 @@
 #include "platform/media/media_file.h"
 #include "platform/win/binary_file.h"
 #include "platform/win/text_lines.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::media_screens;
@@ -80,7 +81,7 @@ double loudest(const std::vector<double>& windows, int fromMs, int toMs) {
 }  // namespace
 
 TEST(DemoNarrations, EachPageStartsAfterASilenceAndItsSpeechFollowsAtOnce) {
-    const std::filesystem::path demo = VEMRA_DEMO_TREE;
+    const std::filesystem::path demo = test_paths::demoTree;
     struct Narration {
         const char* index;
         const char* sound;

@@ -7,6 +7,7 @@
 #include "platform/win/binary_file.h"
 #include "scenario_support.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -42,7 +43,7 @@ std::string caption(const nlohmann::json& state, const std::string& control) {
 constexpr gfx::Rect tourPanel{26, 141, 363, 274};
 
 gfx::Bitmap demoPicture(const std::string& relative) {
-    return gfx::decodeBmp(win::readBinaryFile(std::filesystem::path(VEMRA_DEMO_TREE) / relative));
+    return gfx::decodeBmp(win::readBinaryFile(std::filesystem::path(test_paths::demoTree) / relative));
 }
 
 }  // namespace

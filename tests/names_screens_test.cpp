@@ -11,6 +11,7 @@
 #include "platform/gfx/png.h"
 #include "platform/ui/hex.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -25,7 +26,7 @@ const std::string toFrm32 = toFrm14 + "move 50 30\nclick 50 30\nwait 50\n";
 const char* const rowOrder[] = {"Label7", "Label2", "Label3", "Label4", "Label5", "Label6"};
 
 std::vector<std::string> demoNames() {
-    content::setContentRoot(VEMRA_DEMO_TREE);
+    content::setContentRoot(test_paths::demoTree);
     std::vector<std::string> hex;
     for (const auto& line : content::loadLines("data2\\qem0040.dat")) hex.push_back(ui::hexBytes(line));
     return hex;
@@ -160,7 +161,7 @@ TEST(NamesScreen, TheStripMovesOnePixelRightPerTickStartingFromItsLastColumns) {
     const auto run = runTitle(toFrm32 + "shot " + first + "\nstate\nwait 50\nshot " + second + "\nstate\nquit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.states.size(), 2u);
-    const gfx::Bitmap strip = gfx::readBmp(fs::path(VEMRA_DEMO_TREE) / "art" / "frm32" / "m1.bmp");
+    const gfx::Bitmap strip = gfx::readBmp(fs::path(test_paths::demoTree) / "art" / "frm32" / "m1.bmp");
     ASSERT_EQ(strip.width(), 4264);
     const auto* names = findWindow(run.states[0], "frm32");
     const int left = (*names)["left"].get<int>() + 216, top = (*names)["top"].get<int>() + 61;

@@ -11,6 +11,7 @@
 #include "designs/design.h"
 #include "menus/navigation_map.h"
 #include "scenario_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using vemra::testing::findWindow;
@@ -203,7 +204,7 @@ TEST(NavigationTree, ExitCornersCloseRequestsAndTheDeepestStacksComeBackToTheirO
 }
 
 TEST(NavigationTree, ReadmeShowsTheMapTheProgramOpensWindowsBy) {
-    std::ifstream in(std::string(VEMRA_TEST_DATA) + "/../../README.md");
+    std::ifstream in(std::string(test_paths::testData) + "/../../README.md");
     std::stringstream readme;
     readme << in.rdbuf();
     const std::string start = "<!-- navigation map: scripts/navigation-map -->\n";

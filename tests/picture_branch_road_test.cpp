@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra::testing;
 
@@ -35,7 +36,7 @@ const Step steps[] = {
 TEST(PictureBranchRoad, EveryScreenAndBackWithItsMusicAnimationAndEffects) {
     std::string script = "state\n";
     for (const Step& step : steps) script += std::string(step.action) + "state\n";
-    const auto run = runOnTree(VEMRA_DEMO_TREE, script + "quit\n");
+    const auto run = runOnTree(test_paths::demoTree, script + "quit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.states.size(), std::size(steps) + 1);
     for (std::size_t i = 0; i < std::size(steps); ++i) {

@@ -11,6 +11,7 @@
 #include "platform/gfx/png.h"
 #include "platform/ui/hex.h"
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -40,14 +41,14 @@ std::string fileBytes(const fs::path& file) {
 
 // The text of place record r as the demo tree holds it.
 std::string demoPlaceText(int r) {
-    const fs::path demo = VEMRA_DEMO_TREE;
+    const fs::path demo = test_paths::demoTree;
     const std::string records = fileBytes(demo / "data2" / "qem0013.dat");
     const std::string texts = fileBytes(demo / "data2" / "qem0014.dat");
     return content::slice(texts, content::readField(records, r * 16 + 1), content::readField(records, r * 16 + 9));
 }
 
 gfx::Bitmap art(const std::string& window, const std::string& name) {
-    return gfx::readBmp(fs::path(VEMRA_DEMO_TREE) / "art" / window / (name + ".bmp"));
+    return gfx::readBmp(fs::path(test_paths::demoTree) / "art" / window / (name + ".bmp"));
 }
 
 }  // namespace

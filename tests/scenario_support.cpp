@@ -15,6 +15,7 @@ extern char** environ;
 #include <random>
 #include <sstream>
 #include <thread>
+#include "test_paths.h"
 
 namespace vemra::testing {
 
@@ -34,7 +35,7 @@ ScriptRun runScript(const std::string& script, const std::string& args, const st
     {
         std::ofstream(dir / "run.script") << script;
     }
-    const std::string command = env + "'" VEMRA_BINARY "' " + args + " --script '" + (dir / "run.script").string() +
+    const std::string command = env + "'" + test_paths::binary + "' " + args + " --script '" + (dir / "run.script").string() +
                                 "' 2>'" + (dir / "stderr").string() + "'";
     ScriptRun run;
     FILE* out = popen(command.c_str(), "r");

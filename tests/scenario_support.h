@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/gfx/bitmap.h"
+#include "test_paths.h"
 
 namespace vemra::testing {
 
@@ -36,7 +37,7 @@ ScriptRun runScript(const std::string& script, const std::string& args = "--head
 // Runs a script on the title with a content tree (the demo tree unless given) and a private
 // Windows directory; unless told otherwise the intro is skipped first by a click on the intro
 // window outside its picture.
-ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree = VEMRA_DEMO_TREE,
+ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree = test_paths::demoTree,
                    bool skipIntro = true);
 
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra;
 using namespace vemra::testing;
@@ -152,7 +153,7 @@ TEST(SearchWindow, TheButtonsShowTheirPressedLookOnlyWhileHeldAndCloseByButtonOr
 class KeyboardTree {
 public:
     KeyboardTree() {
-        const fs::path demo = fs::path(VEMRA_DEMO_TREE);
+        const fs::path demo = fs::path(test_paths::demoTree);
         for (const auto& entry : fs::directory_iterator(demo))
             if (entry.path().filename() != "data1") fs::create_symlink(entry.path(), dir_ / entry.path().filename());
         fs::create_directories(dir_ / "data1" / "1");

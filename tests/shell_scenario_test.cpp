@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "scenario_support.h"
+#include "test_paths.h"
 
 using vemra::testing::runTitle;
 using vemra::testing::ScriptRun;
@@ -62,7 +63,7 @@ TEST(ShellScenario, MusicFollowsTheScreensAndRestartsWhenGoingBack) {
     ASSERT_EQ(run.states.size(), 5u);
     EXPECT_EQ(shared(run.states[0])["file"], "data1\\01.dat");
     EXPECT_EQ(shared(run.states[0])["mode"], 2);
-    EXPECT_NEAR(double(shared(run.states[0])["length"]), probedMs(fs::path(VEMRA_DEMO_TREE) / "data1" / "01.dat"), 50);
+    EXPECT_NEAR(double(shared(run.states[0])["length"]), probedMs(fs::path(test_paths::demoTree) / "data1" / "01.dat"), 50);
     EXPECT_EQ(shared(run.states[0])["position"], 1040);  // opened 10 ms after the main menu came up at 20
     EXPECT_EQ(run.states[0]["vars"]["animationSet"], 1);
     EXPECT_EQ(shared(run.states[1])["file"], "data1\\08.dat");
@@ -103,20 +104,20 @@ TEST(ShellScenario, MusicSwitchOffSilencesLaterScreensAndOnRestartsTheMainTrack)
 }
 
 TEST(ShellScenario, TheIntroEndsWithItsVideoOrAClick) {
-    const auto ended = runTitle("wait 7900\nstate\nwait 300\nstate\nquit\n", VEMRA_DEMO_TREE, false);
+    const auto ended = runTitle("wait 7900\nstate\nwait 300\nstate\nquit\n", test_paths::demoTree, false);
     ASSERT_EQ(ended.exitCode, 0) << ended.errors;
     EXPECT_EQ(ended.states[0]["active"], "frm16");
     EXPECT_EQ(ended.states[0]["devices"]["intro"]["mode"], 2);
     EXPECT_EQ(ended.states[1]["active"], "frm1");
 
     // A click on the panel ends it at once; a click on the picture at the next 100 ms tick.
-    const auto panel = runTitle("wait 300\nclick 200 200\nstate\nquit\n", VEMRA_DEMO_TREE, false);
+    const auto panel = runTitle("wait 300\nclick 200 200\nstate\nquit\n", test_paths::demoTree, false);
     EXPECT_EQ(panel.states[0]["active"], "frm1");
-    const auto picture = runTitle("wait 305\nclick 500 50\nstate\nwait 100\nstate\nquit\n", VEMRA_DEMO_TREE, false);
+    const auto picture = runTitle("wait 305\nclick 500 50\nstate\nwait 100\nstate\nquit\n", test_paths::demoTree, false);
     EXPECT_EQ(picture.states[0]["active"], "frm16");
     EXPECT_EQ(picture.states[1]["active"], "frm1");
     // A close request does nothing.
-    const auto closed = runTitle("wait 300\nclose\nkey Alt+F4\nstate\nquit\n", VEMRA_DEMO_TREE, false);
+    const auto closed = runTitle("wait 300\nclose\nkey Alt+F4\nstate\nquit\n", test_paths::demoTree, false);
     EXPECT_EQ(closed.states[0]["active"], "frm16");
 }
 
@@ -124,7 +125,7 @@ TEST(ShellScenario, TheIntroEndsWithItsVideoOrAClick) {
 // track the device already holds going.
 TEST(ShellScenario, AMissingTrackOpensNothingAndShowsNoMessage) {
     TempDir tree;
-    for (const auto& entry : fs::directory_iterator(VEMRA_DEMO_TREE)) {
+    for (const auto& entry : fs::directory_iterator(test_paths::demoTree)) {
         if (entry.path().filename() == "data1") {
             fs::create_directory(tree / "data1");
             for (const auto& f : fs::directory_iterator(entry.path()))
@@ -141,7 +142,7 @@ TEST(ShellScenario, AMissingTrackOpensNothingAndShowsNoMessage) {
 }
 
 TEST(ShellScenario, TheExitRunsTheExitEffectAndEndsTheProgram) {
-    const auto run = runTitle("click 610 440\nwait 5000\nstate\n", VEMRA_DEMO_TREE);
+    const auto run = runTitle("click 610 440\nwait 5000\nstate\n", test_paths::demoTree);
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_TRUE(run.states.empty());  // ended before the state command
 }
@@ -150,7 +151,7 @@ TEST(ShellScenario, TheTraceNamesTheFileADeviceClosesWhenItOpensTheNext) {
     TempDir windows;
     const auto run = vemra::testing::runScript(
         "wait 20\nclick 638 470\nwait 300\nclick 380 130\nwait 300\nquit\n",
-        "--headless --trace --content '" VEMRA_DEMO_TREE "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
+        "--headless --trace --content '" + std::string(test_paths::demoTree) + "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     const auto closed = run.errors.find("media shared close data1\\01.dat\n");
     ASSERT_NE(closed, std::string::npos) << run.errors;

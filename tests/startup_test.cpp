@@ -7,6 +7,7 @@
 #include "platform/win/profile.h"
 #include "scenario_support.h"
 #include "shell/windows_dir.h"
+#include "test_paths.h"
 
 using vemra::testing::TempDir;
 namespace fs = std::filesystem;
@@ -62,7 +63,7 @@ TEST(Startup, DeletesTheStaleScratchFileAndUnregistersTheFontsAfterTheLastWindow
     std::ofstream(windows / "~~~.mpg") << "left behind";
     const auto run = vemra::testing::runScript(
         "wait 20\nclick 638 470\nwait 300\nclick 610 440\nwait 3000\n",
-        "--headless --trace --content '" VEMRA_DEMO_TREE "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
+        "--headless --trace --content '" + std::string(test_paths::demoTree) + "'", "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_FALSE(fs::exists(windows / "~~~.mpg"));
     const auto lastWindow = run.errors.rfind("window destroyed");
@@ -81,7 +82,7 @@ TEST(Startup, FallsBackToAPrivateDirectoryAndLeavesLinksInTheTempDirectoryAlone)
         fs::create_symlink(victim / "precious", temp / name);
     std::ofstream(temp / "not-a-directory") << "a file where the Windows directory should be";
     const auto run = vemra::testing::runScript(
-        "wait 20\nclick 638 470\nwait 300\nquit\n", "--headless --content '" VEMRA_DEMO_TREE "'",
+        "wait 20\nclick 638 470\nwait 300\nquit\n", "--headless --content '" + std::string(test_paths::demoTree) + "'",
         "TMPDIR='" + temp.path().string() + "' VEMRA_WINDOWS_DIR='" + (temp / "not-a-directory").string() + "' ");
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(fileText(victim / "precious"), "keep me");
@@ -109,10 +110,10 @@ TEST(Startup, ReadOnlyOrUnreadableFilesAreLeftAloneSilently) {
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
     TempDir content, windows2;
-    for (const auto& entry : fs::directory_iterator(VEMRA_DEMO_TREE))
+    for (const auto& entry : fs::directory_iterator(test_paths::demoTree))
         if (entry.path().filename() != "data1") fs::create_symlink(entry.path(), content / entry.path().filename().string());
     fs::create_directory(content / "data1");
-    for (const auto& entry : fs::directory_iterator(fs::path(VEMRA_DEMO_TREE) / "data1"))
+    for (const auto& entry : fs::directory_iterator(fs::path(test_paths::demoTree) / "data1"))
         if (entry.path().filename() != "data2.cur")
             fs::create_symlink(entry.path(), content / "data1" / entry.path().filename().string());
     fs::create_directory(content / "data1" / "data2.cur");

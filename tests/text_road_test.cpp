@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "text_tree_support.h"
+#include "test_paths.h"
 
 using namespace vemra::testing;
 
@@ -45,10 +46,10 @@ void expectTheRoad(const ScriptRun& run) {
 
 }  // namespace
 
-TEST(TextRoad, FromTheMainMenuToAPartOfAnArticleAndBackHeadless) { expectTheRoad(runOnTree(VEMRA_DEMO_TREE, road)); }
+TEST(TextRoad, FromTheMainMenuToAPartOfAnArticleAndBackHeadless) { expectTheRoad(runOnTree(test_paths::demoTree, road)); }
 
 TEST(TextRoad, FromTheMainMenuToAPartOfAnArticleAndBackUnderXvfb) {
     VirtualDisplay display;
     if (!display.running()) GTEST_SKIP() << "Xvfb is not available";
-    expectTheRoad(runOnTree(VEMRA_DEMO_TREE, road, display.env()));
+    expectTheRoad(runOnTree(test_paths::demoTree, road, display.env()));
 }

@@ -6,6 +6,7 @@
 
 #include "kit/bmp_writer.h"
 #include "platform/gfx/png.h"
+#include "test_paths.h"
 
 namespace vemra::testing {
 
@@ -36,8 +37,8 @@ std::string withCrLf(const std::vector<std::string>& lines) {
 
 ScriptRun runOnTree(const fs::path& tree, const std::string& script, const std::string& displayEnv,
                     const std::string& extraArgs) {
-    if (!fs::exists(fs::path(VEMRA_DEMO_TREE) / "read01.fon"))
-        ADD_FAILURE() << "no demo tree at " << VEMRA_DEMO_TREE << " (./test builds it)";
+    if (!fs::exists(fs::path(test_paths::demoTree) / "read01.fon"))
+        ADD_FAILURE() << "no demo tree at " << test_paths::demoTree << " (./test builds it)";
     TempDir windows;
     return runScript("wait 20\nclick 638 470\nwait 50\n" + script,
                      (displayEnv.empty() ? "--headless " : "") + extraArgs + " --content '" + tree.string() + "'",
@@ -73,7 +74,7 @@ gfx::Rect inkOver(const gfx::Bitmap& shot, gfx::Rect area, const gfx::Bitmap& ba
 }
 
 TextTree::TextTree() {
-    const fs::path demo = VEMRA_DEMO_TREE;
+    const fs::path demo = test_paths::demoTree;
     for (const char* name : {"read01.fon", "read02.fon", "Serife.fon", "data1", "qem00.ani"})
         if (fs::exists(demo / name)) fs::create_symlink(demo / name, dir_ / name);
     // The lists the main menu loads, empty until a test writes them.
@@ -159,7 +160,7 @@ StandardArticles writeStandardArticles(const TextTree& tree) {
 }
 
 DemoTreeWithout::DemoTreeWithout(std::string_view contentPath) {
-    const fs::path left = fileOf(VEMRA_DEMO_TREE, contentPath);
+    const fs::path left = fileOf(test_paths::demoTree, contentPath);
     // Directories on the way to the file left out are made afresh; everything else is linked.
     std::function<void(const fs::path&, const fs::path&)> mirror = [&](const fs::path& from, const fs::path& to) {
         for (const auto& entry : fs::directory_iterator(from)) {
@@ -174,7 +175,7 @@ DemoTreeWithout::DemoTreeWithout(std::string_view contentPath) {
             }
         }
     };
-    mirror(VEMRA_DEMO_TREE, path());
+    mirror(test_paths::demoTree, path());
 }
 
 void writeReadings(const TextTree& tree, const std::vector<std::string>& titles,
