@@ -37,10 +37,7 @@ Tfrm30::Tfrm30(shell::Screen& placeScreen)
     addPressedLook(get<ui::Picture>("Image5"));
     addPressedLook(get<ui::Picture>("Image4"));
     timer("Timer1")->onTimer = [this](ui::Timer&) { slideshowStep(); };
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
         rows_.describe(screen);
         screen["albumPictures"] = albumPictures_;

@@ -49,12 +49,11 @@ Tfrm31::Tfrm31(shell::Screen& placeScreen)
     get<ui::Picture>("Image5").onClick = [this](ui::Widget&) { resumeClip(); };
     addPressedLook(get<ui::Picture>("Image4"));
     addPressedLook(get<ui::Picture>("Image5"));
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
+    afterShowing([this] {
         get<ui::Picture>("Image2").sendToBack();
         get<ui::Picture>("Image3").sendToBack();
         rows_.refresh();
-    };
+    });
     describeScreen = [this](nlohmann::json& screen) {
         rows_.describe(screen);
         screen["videoShown"] = get<ui::Panel>("Panv").showing() && get<ui::Panel>("Panv").top() != parkedTop;

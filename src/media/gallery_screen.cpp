@@ -71,10 +71,7 @@ GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
     get<ui::Picture>("imgr3").onClick = [this](ui::Widget&) { pauseClick(); };
     position_.onScroll = [this](ui::ScrollBar&, ui::ScrollCode, int& pos) { movePosition(pos); };
     tr1_.onTimer = [this](ui::Timer&) { panelTick(); };
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
     onActivate = [this](ui::Widget&) { Activate(); };
     onDeactivate = [this](ui::Widget&) { tr1_.setEnabled(false); };
     describeScreen = [this](nlohmann::json& screen) { describeState(screen); };

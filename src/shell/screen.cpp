@@ -134,6 +134,13 @@ void Screen::activateStandard() {
     }
 }
 
+void Screen::afterShowing(std::function<void()> step) {
+    onShow = [standard = onShow, step = std::move(step)](ui::Widget& w) {
+        standard(w);
+        step();
+    };
+}
+
 std::uint8_t& Screen::trackFlag() { return traits_.ownTrackFlag ? ownTrackFlag_ : un4().trackPending; }
 
 // A tick does nothing while the track is started and is not to be restarted; the track's end

@@ -62,6 +62,9 @@ protected:
     // The exit corner: moving over `exitHotspot` (a label or a picture) lights `corner`, a click on
     // it exits; moving over `corner` unlights it.
     void setExitCorner(std::string_view exitHotspot = "Lout", std::string_view corner = "m9");
+    // Runs `step` each time the screen is shown, after the steps every screen takes (it becomes the
+    // current screen and is centred).
+    void afterShowing(std::function<void()> step);
     void endHoverOn(std::string_view widget);
     void lightHotspot(ui::Picture& hotspot, ui::Picture& lit);
     void endHover();

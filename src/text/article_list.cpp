@@ -49,10 +49,7 @@ ArticleList::ArticleList(const ArticleListMember& member, shell::Screen& opener)
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { hideFullTitle(); };
     setExitCorner();
     get<ui::Picture>("Image1").onClick = [this](ui::Widget&) { openSearch(); };
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
         screen["listTop"] = un4().listTop;
         screen["maxTop"] = rows_.maxTop();

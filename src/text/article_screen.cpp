@@ -34,10 +34,7 @@ Tfrm19::Tfrm19(shell::Screen& list)
                      .downLit = "Image3",
                      .exitCorner = "m6",
                      .exitLook = "m5"}) {
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        get<ui::Label>("Label2").setCaption(un4().articleTitle);
-    };
+    afterShowing([this] { get<ui::Label>("Label2").setCaption(un4().articleTitle); });
     ui::app().handle([this] { FormCreate(); });
 }
 

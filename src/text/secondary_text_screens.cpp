@@ -82,13 +82,12 @@ Tfrm36::Tfrm36(shell::Screen& menu)
                           menu, "m1", 1) {
     const std::string kind = std::to_string(un4().selectedKind);
     if (un4().selectedKind != 0) loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}});
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
+    afterShowing([this] {
         get<ui::Picture>("Image4").sendToBack();
         get<ui::Picture>("Image5").sendToBack();
         showText(textFile(un4().selectedKind + 99));
         redrawAfterOpening_.arm();
-    };
+    });
 }
 
 Tfrm35::Tfrm35(shell::Screen& menu)
@@ -114,10 +113,7 @@ Tfrm35::Tfrm35(shell::Screen& menu)
         const std::string kind = std::to_string(un4().selectedKind);
         loadArtwork({{"m1", "data" + kind}, {"m9", "data0" + kind}, {"Image1", "data00" + kind}});
     }
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
         describeTitleRows(screen, titleRows_);
         describeTextRows(screen, textRows_, repeat_, watch_);

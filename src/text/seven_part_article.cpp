@@ -40,10 +40,7 @@ Tfrm20::Tfrm20(shell::Screen& placeScreen)
                      .exitCorner = "m9",
                      .exitLook = "m5"}) {
     get<ui::Label>("lname").setCaption(un4().articleTitle);
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
 }
 
 void Tfrm20::FormShow() {

@@ -43,10 +43,7 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     background().onClick = [this](ui::Widget&) { hidePanel(get<ui::Panel>("Panel1"), background()); };
     setExitCorner("m6", "m9");
-    onShow = [this, centre = onShow](ui::Widget& w) {
-        centre(w);
-        FormShow();
-    };
+    afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
         describeTitleRows(screen, titleRows_);
         describeTextRows(screen, textRows_, repeat_, watch_);
