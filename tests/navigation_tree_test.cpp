@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "designs/design.h"
-#include "menus/navigation_map.h"
 #include "scenario_support.h"
 #include "test_paths.h"
+#include "title/navigation_map.h"
 
 using namespace vemra;
 using vemra::testing::findWindow;
@@ -68,7 +68,7 @@ std::string follow(const shell::Link& l) {
 std::vector<shell::Link> pathTo(std::string_view window) {
     std::vector<shell::Link> path;
     while (window != "frm1") {
-        for (const shell::Link& l : menus::navigationMap())
+        for (const shell::Link& l : title::navigationMap())
             if (l.target == window) {
                 path.insert(path.begin(), l);
                 window = l.opener;
@@ -118,7 +118,7 @@ Expected expectedFor(const shell::Link& l) {
 }  // namespace
 
 TEST(NavigationTree, EveryLinkOfTheMapOpensItsScreenThroughItsHotspotAndEscapeComesBack) {
-    const auto links = menus::navigationMap();
+    const auto links = title::navigationMap();
     // Effects off (the main menu's switch), so that the long walk costs no strips.
     std::string script = "wait 2000\nclick " + pointOf("frm1", "Image5") + "\nmove 5 300\nwait 100\n";
     for (const shell::Link& l : links) {
@@ -213,6 +213,6 @@ TEST(NavigationTree, ReadmeShowsTheMapTheProgramOpensWindowsBy) {
     const auto to = text.find("<!-- end of navigation map -->");
     ASSERT_NE(from, std::string::npos);
     ASSERT_NE(to, std::string::npos);
-    EXPECT_EQ(text.substr(from + start.size(), to - from - start.size()), menus::navigationTree())
+    EXPECT_EQ(text.substr(from + start.size(), to - from - start.size()), title::navigationTree())
         << "scripts/navigation-map writes it again";
 }

@@ -6,13 +6,13 @@
 #include "app/content_choice.h"
 #include "app/options.h"
 #include "app/toolkit_check.h"
-#include "menus/navigation_map.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/headless/virtual_clock_window.h"
 #include "platform/script/script.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/trace.h"
+#include "title/navigation_map.h"
 #include "title/title.h"
 
 using namespace vemra;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options->navigationMap) {
-        std::fputs(menus::navigationTree().c_str(), stdout);
+        std::fputs(title::navigationTree().c_str(), stdout);
         return 0;
     }
     if (options->help) {

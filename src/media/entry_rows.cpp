@@ -4,8 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "parts/row_colours.h"
 #include "shell/un4.h"
-#include "text/row_colours.h"
 
 namespace vemra::media {
 
@@ -14,16 +14,16 @@ constexpr std::array<std::string_view, 5> rowNames{"Label2", "Label3", "Label4",
 }
 
 EntryRows::EntryRows(shell::Screen& screen, std::function<void(ui::Label& row)> choose)
-    : rows_(text::labelsNamed(screen, rowNames), shell::un4().listTop),
+    : rows_(parts::labelsNamed(screen, rowNames), shell::un4().listTop),
       overlay_(shell::component<ui::Label>(screen, "labcamov"), {.opaque = true}),
       repeat_(*screen.timer("t2")),
       overlayLabel_(shell::component<ui::Label>(screen, "labcamov")) {
-    rows_.setMarking(text::yellow, text::red);
+    rows_.setMarking(parts::yellow, parts::red);
     rows_.setRowHandlers(std::move(choose), [this](ui::Label& row) { overlay_.show(row); });
     repeat_.addArrow(shell::component<ui::Label>(screen, "luptrs"), 1, shell::component<ui::Picture>(screen, "Image2"),
-                     [this] { step(&text::ListRows::lineUp); });
+                     [this] { step(&parts::ListRows::lineUp); });
     repeat_.addArrow(shell::component<ui::Label>(screen, "ldntrs"), 2, shell::component<ui::Picture>(screen, "Image3"),
-                     [this] { step(&text::ListRows::lineDown); });
+                     [this] { step(&parts::ListRows::lineDown); });
 }
 
 void EntryRows::setEntries(std::vector<std::string> lines) {
@@ -38,7 +38,7 @@ void EntryRows::refresh() {
     overlay_.park();
 }
 
-void EntryRows::step(void (text::ListRows::*move)()) {
+void EntryRows::step(void (parts::ListRows::*move)()) {
     const int top = rows_.top();
     (rows_.*move)();
     if (rows_.top() != top) overlay_.park();

@@ -6,10 +6,10 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "parts/arrow_repeat.h"
+#include "parts/full_title_overlay.h"
+#include "parts/list_rows.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/full_title_overlay.h"
-#include "text/list_rows.h"
 
 namespace vemra::media {
 
@@ -34,11 +34,11 @@ public:
     void describe(nlohmann::json& screen) const;
 
 private:
-    void step(void (text::ListRows::*move)());
+    void step(void (parts::ListRows::*move)());
 
-    text::ListRows rows_;
-    text::FullTitleOverlay overlay_;
-    text::ArrowRepeat repeat_;
+    parts::ListRows rows_;
+    parts::FullTitleOverlay overlay_;
+    parts::ArrowRepeat repeat_;
     ui::Label& overlayLabel_;
 };
 

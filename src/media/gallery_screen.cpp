@@ -8,10 +8,10 @@
 #include "content/pictures.h"
 #include "content/text_readers.h"
 #include "media/gallery_lists.h"
+#include "parts/row_colours.h"
 #include "platform/ui/application.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
-#include "text/row_colours.h"
 
 namespace vemra::media_screens {
 
@@ -46,8 +46,8 @@ content::WholeTextFile wholeFile(std::string name, const std::vector<std::string
 GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
     : Screen(*designs::findDesign(member.name), {.animationSet = member.animationSet, .track = {}}, &opener),
       member_(member),
-      pictures_(text::labelsNamed(*this, pictureRowNames), un4().listTop),
-      sounds_(text::labelsNamed(*this, soundRowNames), soundTop_),
+      pictures_(parts::labelsNamed(*this, pictureRowNames), un4().listTop),
+      sounds_(parts::labelsNamed(*this, soundRowNames), soundTop_),
       overlay_(get<ui::Label>("labcamov")),
       repeat_(*timer("t2")),
       panel_(get<ui::Panel>("Panel1")),
@@ -55,8 +55,8 @@ GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
       tr1_(*timer("tr1")),
       length_(get<ui::Label>("lt1"), get<ui::Label>("lt2"), get<ui::Label>("lt3")),
       elapsed_(get<ui::Label>("lt4"), get<ui::Label>("lt5"), get<ui::Label>("lt6")) {
-    pictures_.setMarking(text::yellow, text::red, none);
-    sounds_.setMarking(text::yellow, text::red, none);
+    pictures_.setMarking(parts::yellow, parts::red, none);
+    sounds_.setMarking(parts::yellow, parts::red, none);
     pictures_.setRowHandlers([this](ui::Label& row) { choosePicture(row); },
                              [this](ui::Label& row) { overlay_.show(row); });
     sounds_.setRowHandlers([this](ui::Label& row) { chooseSound(row); }, [this](ui::Label& row) { overlay_.show(row); });
@@ -117,7 +117,7 @@ void GalleryScreen::choosePicture(ui::Label& row) {
     row.repaint();
     ui::Label& overlay = get<ui::Label>("labcamov");
     gfx::FontSpec font = overlay.font();
-    font.color = text::red;
+    font.color = parts::red;
     overlay.setFont(font);
     const int picture = row.tag;
     un4().articleIndex = picture;

@@ -6,13 +6,13 @@
 
 #include "content/whole_text_file.h"
 #include "media/time_labels.h"
+#include "parts/arrow_repeat.h"
+#include "parts/full_title_overlay.h"
+#include "parts/list_rows.h"
 #include "platform/media/media_device.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/scroll_bar.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/full_title_overlay.h"
-#include "text/list_rows.h"
 
 namespace vemra::media_screens {
 
@@ -49,9 +49,9 @@ private:
 
     const GalleryMember& member_;
     int soundTop_ = 0;
-    text::ListRows pictures_, sounds_;
-    text::FullTitleOverlay overlay_;
-    text::ArrowRepeat repeat_;
+    parts::ListRows pictures_, sounds_;
+    parts::FullTitleOverlay overlay_;
+    parts::ArrowRepeat repeat_;
     ui::Panel& panel_;
     ui::ScrollBar& position_;
     ui::Timer& tr1_;

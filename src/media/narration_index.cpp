@@ -21,7 +21,7 @@ std::vector<PageRecord> readPageIndex(const content::WholeTextFile& index, std::
     std::vector<PageRecord> pages(recordCount(index, pageRecordLength, limit));
     for (std::size_t k = 0; k < pages.size(); ++k) {
         const std::int64_t at = std::int64_t(k) * pageRecordLength + 1;
-        pages[k] = {text::readRange(index, at), index.field(at + 16)};
+        pages[k] = {parts::readRange(index, at), index.field(at + 16)};
     }
     return pages;
 }
@@ -30,7 +30,7 @@ std::vector<ContentsRecord> readContentsIndex(const content::WholeTextFile& inde
     std::vector<ContentsRecord> entries(recordCount(index, contentsRecordLength, limit));
     for (std::size_t e = 0; e < entries.size(); ++e) {
         const std::int64_t at = std::int64_t(e) * contentsRecordLength + 1;
-        entries[e] = {text::readRange(index, at), index.field(at + 16), index.field(at + 24)};
+        entries[e] = {parts::readRange(index, at), index.field(at + 16), index.field(at + 24)};
     }
     return entries;
 }

@@ -5,19 +5,19 @@
 #include <vector>
 
 #include "content/whole_text_file.h"
-#include "text/text_pool.h"
+#include "parts/text_pool.h"
 
 namespace vemra::media_screens {
 
 // A page of a narration: where its text lies in the page text, and its time mark.
 struct PageRecord {
-    text::TextRange text;
+    parts::TextRange text;
     std::int32_t mark = 0;
 };
 
 // A contents entry: where its caption lies in the contents text, its page (from 1), its time mark.
 struct ContentsRecord {
-    text::TextRange caption;
+    parts::TextRange caption;
     std::int32_t page = 0;
     std::int32_t mark = 0;
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "parts/row_colours.h"
 #include "platform/ui/window.h"
-#include "text/row_colours.h"
 
 namespace vemra::media_screens {
 
@@ -26,7 +26,7 @@ void PagePanel::draw(const std::vector<std::string>& lines) {
         gfx::Canvas canvas = panel_.canvas();
         if (const auto mark = line.find(whiteMark); layout_.whiteMarker && mark != std::string::npos) {
             line.erase(mark, 1);
-            canvas.font().color = text::white;
+            canvas.font().color = parts::white;
         }
         gfx::drawLineRightAligned(canvas, line, panel_.width(), layout_.linePitch * i + PageLayout::top, zeroAdvance_);
     }

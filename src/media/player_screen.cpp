@@ -8,15 +8,15 @@
 #include <nlohmann/json.hpp>
 
 #include "content/content_source.h"
+#include "parts/arrow_repeat.h"
+#include "parts/full_title_overlay.h"
+#include "parts/list_rows.h"
+#include "parts/row_colours.h"
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
 #include "shell/artwork.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
-#include "text/arrow_repeat.h"
-#include "text/full_title_overlay.h"
-#include "text/list_rows.h"
-#include "text/row_colours.h"
 
 namespace vemra::media_screens {
 
@@ -57,15 +57,15 @@ struct PlayerTraits {
 // full caption on an opaque overlay.
 struct ContentsRows {
     ContentsRows(shell::Screen& screen, ui::Timer& repeatTimer, ui::Label& overlay)
-        : rows(text::labelsNamed(screen, rowNames), un4().listTop),
+        : rows(parts::labelsNamed(screen, rowNames), un4().listTop),
           overlay(overlay, {.opaque = true}),
-          repeat(repeatTimer, text::ArrowRepeat::repeatMs) {}
+          repeat(repeatTimer, parts::ArrowRepeat::repeatMs) {}
 
     static constexpr std::array<std::string_view, 8> rowNames{"lls1", "lls2", "lls3", "lls4",
                                                               "lls5", "lls6", "lls7", "lls8"};
-    text::ListRows rows;
-    text::FullTitleOverlay overlay;
-    text::ArrowRepeat repeat;
+    parts::ListRows rows;
+    parts::FullTitleOverlay overlay;
+    parts::ArrowRepeat repeat;
 };
 
 namespace {
@@ -186,8 +186,8 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
     };
     if (traits.contents) {
         contents_ = std::make_unique<ContentsRows>(*this, *timer("t2"), get<ui::Label>("labcamov"));
-        text::ListRows& rows = contents_->rows;
-        rows.setMarking(text::yellow, text::white);
+        parts::ListRows& rows = contents_->rows;
+        rows.setMarking(parts::yellow, parts::white);
         rows.keepMaxTopAtLeastZero();
         rows.setRowHandlers([this](ui::Label& row) { jumpToEntry(row); },
                             [this](ui::Label& row) { contents_->overlay.show(row); });
@@ -265,7 +265,7 @@ void PlayerScreen::openNarration() {
         std::vector<int> tags;
         for (const ContentsRecord& entry : entries_) {
             contentsStarts_.push_back(startPoint(entry.mark, length, variant_.markDivisor));
-            captions.push_back(text::cut(contentsText_.text(), entry.caption));
+            captions.push_back(parts::cut(contentsText_.text(), entry.caption));
             tags.push_back(int(tags.size()));
         }
         contents_->rows.setEntries(std::move(captions), std::move(tags));
@@ -308,7 +308,7 @@ std::int32_t PlayerScreen::pageStart(int page) const {
 
 void PlayerScreen::loadPage() {
     const bool known = currentPage_ >= 0 && std::size_t(currentPage_) < pages_.size();
-    pageLines_ = known ? text::textLines(text::cut(pageText_.text(), pages_[std::size_t(currentPage_)].text))
+    pageLines_ = known ? parts::textLines(parts::cut(pageText_.text(), pages_[std::size_t(currentPage_)].text))
                        : std::vector<std::string>{};
 }
 
@@ -392,11 +392,11 @@ void PlayerScreen::resume(Resume how) {
 }
 
 void PlayerScreen::jumpToEntry(ui::Label& row) {
-    text::ListRows& rows = contents_->rows;
+    parts::ListRows& rows = contents_->rows;
     rows.mark(row);
     row.repaint();
     gfx::FontSpec overlayFont = get<ui::Label>("labcamov").font();
-    overlayFont.color = text::white;
+    overlayFont.color = parts::white;
     get<ui::Label>("labcamov").setFont(overlayFont);
     const std::size_t entry = std::size_t(row.tag);
     // A contents entry that names no page of the narration shows the nearest page there is.

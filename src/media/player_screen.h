@@ -10,10 +10,10 @@
 #include "media/narration_index.h"
 #include "media/page_panel.h"
 #include "media/time_labels.h"
+#include "parts/reactivation_watch.h"
 #include "platform/media/media_device.h"
 #include "shell/redraw_after_opening.h"
 #include "shell/screen.h"
-#include "text/reactivation_watch.h"
 
 namespace vemra::media_screens {
 
@@ -69,7 +69,7 @@ private:
     PagePanel panel_;
     TimeLabels elapsed_, length_;
     std::unique_ptr<ContentsRows> contents_;
-    text::ReactivationWatch watch_;
+    parts::ReactivationWatch watch_;
     shell::RedrawAfterOpening redrawAfterOpening_;
 
     content::WholeTextFile pageText_{"", {}};

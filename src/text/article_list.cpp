@@ -38,7 +38,7 @@ nlohmann::json hexLines(const std::vector<std::string>& lines) {
 ArticleList::ArticleList(const ArticleListMember& member, shell::Screen& opener)
     : Screen(*designs::findDesign(member.name), {.animationSet = member.animationSet, .track = member.track}, &opener),
       member_(member),
-      rows_(labelsNamed(*this, eightRowNames), un4().listTop),
+      rows_(parts::labelsNamed(*this, parts::eightRowNames), un4().listTop),
       overlay_(get<ui::Label>("labcamov")),
       repeat_(*timer("t2")) {
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "parts/arrow_repeat.h"
+#include "parts/full_title_overlay.h"
+#include "parts/list_rows.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/full_title_overlay.h"
-#include "text/list_rows.h"
 
 namespace vemra::text {
 
@@ -29,9 +29,9 @@ private:
     void resetListState() override;
 
     const ArticleListMember& member_;
-    ListRows rows_;
-    FullTitleOverlay overlay_;
-    ArrowRepeat repeat_;
+    parts::ListRows rows_;
+    parts::FullTitleOverlay overlay_;
+    parts::ArrowRepeat repeat_;
 };
 
 // Creates the article list `name` above `opener`, or returns null when `name` is none of them.

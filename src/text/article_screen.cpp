@@ -1,11 +1,11 @@
 #include "text/article_screen.h"
 
 #include "content/whole_text_file.h"
+#include "parts/reading_panel.h"
 #include "platform/ui/application.h"
 #include "shell/artwork.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
-#include "text/reading_panel.h"
 
 namespace vemra::text {
 
@@ -42,9 +42,9 @@ void Tfrm19::FormCreate() {
     if (un4().selectedKind != 0) loadSectionArtwork();
     const auto starts = content::WholeTextFile::load("data2\\qem0003.dat");
     const auto pool = content::WholeTextFile::load("data2\\qem0005.dat");
-    articleText_ = cut(pool.text(), readRange(starts, std::int64_t(un4().articleIndex) * 16 + 1));
+    articleText_ = parts::cut(pool.text(), parts::readRange(starts, std::int64_t(un4().articleIndex) * 16 + 1));
     readParts(content::WholeTextFile::load("data2\\qem0004.dat"), std::int64_t(un4().articleIndex) * 64 + 1);
-    textRows_.setLines(textLines(cut(articleText_, parts_[0])));
+    textRows_.setLines(parts::textLines(parts::cut(articleText_, parts_[0])));
 }
 
 void Tfrm19::loadSectionArtwork() {
@@ -66,13 +66,13 @@ void Tfrm19::resetListState() {
 
 void Tfrm19::choosePart(ui::Picture& button) {
     pressedButton_.press(button, get<ui::Picture>("Image1"));
-    showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image2"));
-    textRows_.setLines(textLines(cut(articleText_, parts_[std::size_t(button.tag - 1)])));
+    parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image2"));
+    textRows_.setLines(parts::textLines(parts::cut(articleText_, parts_[std::size_t(button.tag - 1)])));
     textRows_.draw();
 }
 
 void Tfrm19::exitScreen() {
-    hidePanel(get<ui::Panel>("Panel1"), background());
+    parts::hidePanel(get<ui::Panel>("Panel1"), background());
     leaveWithEffect();
 }
 

@@ -2,8 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "parts/reading_panel.h"
 #include "platform/ui/panel.h"
-#include "text/reading_panel.h"
 
 namespace vemra::text {
 
@@ -28,7 +28,7 @@ PartedArticle::PartedArticle(std::string_view name, shell::ScreenTraits traits, 
     repeat_.addArrow(get<ui::Label>(layout.upArrow), 1, get<ui::Picture>(layout.upLit), [this] { textRows_.lineUp(); });
     repeat_.addArrow(get<ui::Label>(layout.downArrow), 2, get<ui::Picture>(layout.downLit),
                      [this] { textRows_.lineDown(); });
-    background().onClick = [this](ui::Widget&) { hidePanel(get<ui::Panel>("Panel1"), background()); };
+    background().onClick = [this](ui::Widget&) { parts::hidePanel(get<ui::Panel>("Panel1"), background()); };
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     setExitCorner(layout.exitCorner, layout.exitLook);
     onDeactivate = [this](ui::Widget&) { timer("T1")->setEnabled(false); };
@@ -40,7 +40,7 @@ PartedArticle::PartedArticle(std::string_view name, shell::ScreenTraits traits, 
         screen["repeatDir"] = repeat_.direction();
         screen["activated"] = watch_.isActivated();
         nlohmann::json parts = nlohmann::json::array();
-        for (const TextRange& p : parts_) parts.push_back({p.start, p.length});
+        for (const parts::TextRange& p : parts_) parts.push_back({p.start, p.length});
         screen["parts"] = parts;
     };
 }
@@ -51,7 +51,7 @@ ui::Picture& PartedArticle::partButton(std::size_t index) {
 
 void PartedArticle::readParts(const content::WholeTextFile& partIndex, std::int64_t firstField) {
     for (std::size_t k = 0; k < parts_.size(); ++k) {
-        parts_[k] = readRange(partIndex, firstField + std::int64_t(k) * partRecordLength);
+        parts_[k] = parts::readRange(partIndex, firstField + std::int64_t(k) * partRecordLength);
         if (parts_[k].length < shortestPart) partButton(k).setEnabled(false);
     }
 }

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "content/whole_text_file.h"
+#include "parts/arrow_repeat.h"
+#include "parts/glyph_text_rows.h"
+#include "parts/pressed_button.h"
+#include "parts/reactivation_watch.h"
+#include "parts/text_pool.h"
 #include "platform/gfx/glyph_line.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/glyph_text_rows.h"
-#include "text/pressed_button.h"
-#include "text/reactivation_watch.h"
-#include "text/text_pool.h"
 
 namespace vemra::text {
 
@@ -21,7 +21,7 @@ struct PartedArticleLayout {
     std::string_view partButton;  // the part buttons are this name followed by 1, 2, …
     int partCount;
     std::string_view textArea, textBackground;
-    TextRowsLayout rows;
+    parts::TextRowsLayout rows;
     std::string_view upArrow, upLit, downArrow, downLit;
     std::string_view exitCorner, exitLook;
 };
@@ -43,11 +43,11 @@ protected:
 
     const gfx::ZeroAdvanceCodes zeroAdvanceCodes_ = gfx::standardZeroAdvanceCodes();
     std::string articleText_;
-    std::vector<TextRange> parts_;
-    PressedButton pressedButton_;
-    GlyphTextRows textRows_;
-    ArrowRepeat repeat_;
-    ReactivationWatch watch_;
+    std::vector<parts::TextRange> parts_;
+    parts::PressedButton pressedButton_;
+    parts::GlyphTextRows textRows_;
+    parts::ArrowRepeat repeat_;
+    parts::ReactivationWatch watch_;
 
 private:
     ui::Picture& partButton(std::size_t index);

@@ -4,13 +4,13 @@
 
 #include "content/text_readers.h"
 #include "designs/building_blocks.h"
+#include "parts/text_pool.h"
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
 #include "shell/backdrop.h"
 #include "shell/navigation.h"
 #include "shell/un4.h"
 #include "text/section_entries.h"
-#include "text/text_pool.h"
 
 namespace vemra::text {
 
@@ -114,9 +114,9 @@ void Tfrm5::showPlaceText(ui::Label& place) {
     }
     // A record beyond the file selects nothing.
     const std::int64_t position = std::int64_t(place.tag - firstPlaceTag) * placeRecordLength + 1;
-    const TextRange range = std::uint64_t(position) > placeRecords_.text().size()
-                                ? TextRange{}
-                                : readRange(placeRecords_, position);
+    const parts::TextRange range = std::uint64_t(position) > placeRecords_.text().size()
+                                ? parts::TextRange{}
+                                : parts::readRange(placeRecords_, position);
     auto& text = get<ui::Memo>("me2");
     text.setSelStart(range.start);
     text.setSelLength(range.length);

@@ -7,11 +7,11 @@
 
 #include "content/text_readers.h"
 #include "designs/design.h"
+#include "parts/reading_state.h"
+#include "parts/row_colours.h"
 #include "platform/ui/application.h"
 #include "shell/artwork.h"
 #include "shell/un4.h"
-#include "text/reading_state.h"
-#include "text/row_colours.h"
 
 namespace vemra::text {
 
@@ -58,7 +58,7 @@ SecondaryTextScreen::SecondaryTextScreen(std::string_view name, shell::ScreenTra
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     setExitCorner("m6", "m9");
     onActivate = [this](ui::Widget&) { FormActivate(); };
-    describeScreen = [this](nlohmann::json& screen) { describeTextRows(screen, textRows_, repeat_, watch_); };
+    describeScreen = [this](nlohmann::json& screen) { parts::describeTextRows(screen, textRows_, repeat_, watch_); };
 }
 
 void SecondaryTextScreen::loadArtwork(std::initializer_list<std::pair<std::string_view, std::string>> pictures) {
@@ -95,13 +95,9 @@ Tfrm35::Tfrm35(shell::Screen& menu)
                           {.animationSet = un4().selectedKind == 0 ? 13 : 14,
                            .track = un4().selectedKind == 0 ? "data1\\04.dat" : "data1\\03.dat"},
                           menu, "Image1", 5),
-      titleRows_(labelsNamed(*this, eightRowNames), un4().listTop),
+      titles_(*this, repeat_, parts::white, [this](ui::Label& row) { markEntry(row); },
+              [this](ui::Label& row) { showFullTitle(row); }),
       overlay_(get<ui::Label>("labcamov"), {.opaque = true, .fromRowLeft = true, .parksWhenFits = true}) {
-    titleRows_.setMarking(yellow, white);
-    titleRows_.setRowHandlers([this](ui::Label& row) { markEntry(row); },
-                              [this](ui::Label& row) { showFullTitle(row); });
-    repeat_.addArrow(get<ui::Label>("luptrs"), 1, get<ui::Picture>("Image2"), [this] { titleRows_.lineUp(); });
-    repeat_.addArrow(get<ui::Label>("ldntrs"), 2, get<ui::Picture>("Image3"), [this] { titleRows_.lineDown(); });
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) {
         unlightExit();
         hideFullTitle();
@@ -115,25 +111,21 @@ Tfrm35::Tfrm35(shell::Screen& menu)
     }
     afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
-        describeTitleRows(screen, titleRows_);
-        describeTextRows(screen, textRows_, repeat_, watch_);
+        titles_.describe(screen);
+        parts::describeTextRows(screen, textRows_, repeat_, watch_);
         screen["fullTitle"] = overlay_.expandedLine() ? nlohmann::json(*overlay_.expandedLine()) : nlohmann::json();
         screen["panelShown"] = get<ui::Picture>("Image1").visible();
     };
 }
 
 void Tfrm35::FormShow() {
-    for (std::string_view name : {"Image2", "Image3", "Image4", "Image5"}) get<ui::Picture>(name).sendToBack();
+    titles_.sendArrowLooksBack();
     const bool dashed = un4().selectedKind == 0;
     std::vector<std::string> titles = content::loadLines(dashed ? "data2\\qem0151.dat" : "data2\\qem0132.dat");
     titles.resize(std::min<std::size_t>(titles.size(), maxEntries));
-    std::vector<int> entries(titles.size());
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (dashed) titles[i] = "- " + titles[i];
-        entries[i] = int(i) + 1;
-    }
-    titleRows_.setEntries(std::move(titles), std::move(entries));
-    un4().listTop = 0;
+    if (dashed)
+        for (std::string& title : titles) title = "- " + title;
+    titles_.setTitles(std::move(titles));
     redrawAfterOpening_.arm();
 }
 
@@ -143,7 +135,7 @@ void Tfrm35::FormActivate() {
 }
 
 void Tfrm35::drawRows() {
-    titleRows_.refresh();
+    titles_.rows().refresh();
     SecondaryTextScreen::drawRows();
 }
 
@@ -152,7 +144,7 @@ std::string Tfrm35::textPath(int entry) const {
 }
 
 void Tfrm35::markEntry(ui::Label& row) {
-    titleRows_.mark(row);
+    titles_.rows().mark(row);
     auto& overlay = get<ui::Label>("labcamov");
     gfx::FontSpec font = overlay.font();
     font.color = row.font().color;
@@ -165,7 +157,7 @@ void Tfrm35::markEntry(ui::Label& row) {
         get<ui::Label>("ldnmts").bringToFront();
         get<ui::Picture>("Image1").repaint();
     }
-    showText(textPath(titleRows_.markedTag()));
+    showText(textPath(titles_.rows().markedTag()));
     textRows_.draw();
     if (overlay_.expandedLine()) overlay.repaint();  // stays above the text
 }

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
+#include "parts/arrow_repeat.h"
+#include "parts/full_title_overlay.h"
+#include "parts/glyph_text_rows.h"
+#include "parts/reactivation_watch.h"
 #include "shell/redraw_after_opening.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/full_title_overlay.h"
-#include "text/glyph_text_rows.h"
-#include "text/list_rows.h"
-#include "text/reactivation_watch.h"
+#include "text/title_list.h"
 
 namespace vemra::text {
 
@@ -29,9 +29,9 @@ protected:
     virtual void drawRows();
     void resetListState() override;
 
-    GlyphTextRows textRows_;
-    ArrowRepeat repeat_;
-    ReactivationWatch watch_;
+    parts::GlyphTextRows textRows_;
+    parts::ArrowRepeat repeat_;
+    parts::ReactivationWatch watch_;
     shell::RedrawAfterOpening redrawAfterOpening_;
 };
 
@@ -59,8 +59,8 @@ private:
     void hidePanel();
     std::string textPath(int entry) const;
 
-    ListRows titleRows_;
-    FullTitleOverlay overlay_;
+    TitleList titles_;
+    parts::FullTitleOverlay overlay_;
 };
 
 // Creates `frm35` or `frm36` above `opener`, or returns null for other names.

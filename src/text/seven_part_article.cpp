@@ -1,10 +1,10 @@
 #include "text/seven_part_article.h"
 
 #include "content/whole_text_file.h"
+#include "parts/reading_panel.h"
 #include "platform/ui/panel.h"
 #include "shell/backdrop.h"
 #include "shell/un4.h"
-#include "text/reading_panel.h"
 
 namespace vemra::text {
 
@@ -17,8 +17,8 @@ constexpr int articleRecordLength = 16;
 constexpr int partRecordLength = partCount * 16;
 
 // A part's range includes one character before and one after the text shown.
-std::string partText(const std::string& article, TextRange range) {
-    return cut(article, {range.start + 1, range.length - 2});
+std::string partText(const std::string& article, parts::TextRange range) {
+    return parts::cut(article, {range.start + 1, range.length - 2});
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ void Tfrm20::FormShow() {
     get<ui::Picture>("Image1").sendToBack();
     get<ui::Picture>("Image2").sendToBack();
     const std::int64_t article = un4().articleIndex;
-    articleText_ = cut(pool.text(), readRange(starts, article * articleRecordLength + 1));
+    articleText_ = parts::cut(pool.text(), parts::readRange(starts, article * articleRecordLength + 1));
     readParts(partIndex, article * partRecordLength + 1);
     textRows_.setLines({});
 }
@@ -59,14 +59,14 @@ void Tfrm20::resetListState() { activateText(); }
 
 void Tfrm20::choosePart(ui::Picture& button) {
     pressedButton_.press(button, get<ui::Picture>("Image3"));
-    textRows_.setLines(textLines(partText(articleText_, parts_[std::size_t(button.tag - 1)])));
-    showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("mm"));
+    textRows_.setLines(parts::textLines(partText(articleText_, parts_[std::size_t(button.tag - 1)])));
+    parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("mm"));
     textRows_.draw();
 }
 
 void Tfrm20::exitScreen() {
     shell::backdrop().Timer7().setEnabled(false);
-    hidePanel(get<ui::Panel>("Panel1"), background());
+    parts::hidePanel(get<ui::Panel>("Panel1"), background());
     leaveWithEffect();
 }
 

@@ -5,11 +5,11 @@
 #include <nlohmann/json.hpp>
 
 #include "content/text_readers.h"
+#include "parts/reading_panel.h"
+#include "parts/reading_state.h"
+#include "parts/row_colours.h"
+#include "parts/text_pool.h"
 #include "shell/un4.h"
-#include "text/reading_panel.h"
-#include "text/reading_state.h"
-#include "text/row_colours.h"
-#include "text/text_pool.h"
 
 namespace vemra::text {
 
@@ -25,44 +25,37 @@ constexpr int titleTop = 2;
 
 Tfrm18::Tfrm18(shell::Screen& mainMenu)
     : Screen(*designs::findDesign("frm18"), {.animationSet = 18, .track = "data1\\02.dat"}, &mainMenu),
-      titleRows_(labelsNamed(*this, eightRowNames), un4().listTop),
+      repeat_(*timer("t2")),
+      titles_(*this, repeat_, parts::red, [this](ui::Label& row) { markEntry(row); }),
       textRows_(get<ui::Label>("lmtn"), get<ui::Picture>("Image1"),
                 {.rows = 8, .maxTopNotBelowZero = true, .shadowed = true}, un4().zeroAdvanceCodes),
-      repeat_(*timer("t2")),
       watch_(*timer("t1"), [this] { activateStandard(); }),
       redrawAfterOpening_(*this, [this] { drawRows(); }) {
     un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
-    titleRows_.setMarking(yellow, red);
-    titleRows_.setShowLine([this](ui::Label& row, const std::string& title) { drawTitle(row, title); });
-    titleRows_.setRowHandlers([this](ui::Label& row) { markEntry(row); });
-    repeat_.addArrow(get<ui::Label>("luptrs"), 1, get<ui::Picture>("Image2"), [this] { titleRows_.lineUp(); });
-    repeat_.addArrow(get<ui::Label>("ldntrs"), 2, get<ui::Picture>("Image3"), [this] { titleRows_.lineDown(); });
+    titles_.rows().setShowLine([this](ui::Label& row, const std::string& title) { drawTitle(row, title); });
     repeat_.addArrow(get<ui::Label>("lupmts"), 3, get<ui::Picture>("Image4"), [this] { textRows_.lineUp(); });
     repeat_.addArrow(get<ui::Label>("ldnmts"), 4, get<ui::Picture>("Image5"), [this] { textRows_.lineDown(); });
     for (std::string_view name : {"m1", "luptrs", "ldntrs"})
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
-    background().onClick = [this](ui::Widget&) { hidePanel(get<ui::Panel>("Panel1"), background()); };
+    background().onClick = [this](ui::Widget&) { parts::hidePanel(get<ui::Panel>("Panel1"), background()); };
     setExitCorner("m6", "m9");
     afterShowing([this] { FormShow(); });
     describeScreen = [this](nlohmann::json& screen) {
-        describeTitleRows(screen, titleRows_);
-        describeTextRows(screen, textRows_, repeat_, watch_);
+        titles_.describe(screen);
+        parts::describeTextRows(screen, textRows_, repeat_, watch_);
     };
 }
 
 void Tfrm18::FormShow() {
     redrawAfterOpening_.arm();
-    for (std::string_view name : {"Image2", "Image3", "Image4", "Image5"}) get<ui::Picture>(name).sendToBack();
+    titles_.sendArrowLooksBack();
     std::vector<std::string> titles = content::loadLines("data2\\qem0015.dat");
     // The text pool is checked first: without it the screen lists nothing.
     texts_ = content::WholeTextFile::load("data2\\qem0017.dat");
     textIndex_ = content::WholeTextFile::load("data2\\qem0016.dat");
     // Titles beyond the last record have no text and are left out.
     titles.resize(std::min(titles.size(), textIndex_.text().size() / recordLength));
-    std::vector<int> entryNumbers(titles.size());
-    for (std::size_t i = 0; i < entryNumbers.size(); ++i) entryNumbers[i] = int(i) + 1;
-    titleRows_.setEntries(std::move(titles), std::move(entryNumbers));
-    un4().listTop = 0;
+    titles_.setTitles(std::move(titles));
 }
 
 void Tfrm18::resetListState() {
@@ -72,7 +65,7 @@ void Tfrm18::resetListState() {
 }
 
 void Tfrm18::drawRows() {
-    titleRows_.refresh();
+    titles_.rows().refresh();
     textRows_.draw();
 }
 
@@ -83,15 +76,15 @@ void Tfrm18::drawTitle(ui::Label& row, const std::string& title) {
 }
 
 void Tfrm18::markEntry(ui::Label& row) {
-    titleRows_.mark(row);
-    const TextRange range = readRange(textIndex_, std::int64_t(titleRows_.markedTag() - 1) * recordLength + 1);
-    textRows_.setLines(textLines(cut(texts_.text(), range)));
-    showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image1"));
+    titles_.rows().mark(row);
+    const parts::TextRange range = parts::readRange(textIndex_, std::int64_t(titles_.rows().markedTag() - 1) * recordLength + 1);
+    textRows_.setLines(parts::textLines(parts::cut(texts_.text(), range)));
+    parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image1"));
     textRows_.draw();
 }
 
 void Tfrm18::exitScreen() {
-    hidePanel(get<ui::Panel>("Panel1"), background());
+    parts::hidePanel(get<ui::Panel>("Panel1"), background());
     Screen::exitScreen();
 }
 

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "content/whole_text_file.h"
+#include "parts/arrow_repeat.h"
+#include "parts/glyph_text_rows.h"
+#include "parts/reactivation_watch.h"
 #include "shell/redraw_after_opening.h"
 #include "shell/screen.h"
-#include "text/arrow_repeat.h"
-#include "text/glyph_text_rows.h"
-#include "text/list_rows.h"
-#include "text/reactivation_watch.h"
+#include "text/title_list.h"
 
 namespace vemra::text {
 
@@ -30,10 +30,10 @@ private:
     // The activation steps after the corner animation; also run by the re-activation watch.
     void resetListState() override;
 
-    ListRows titleRows_;
-    GlyphTextRows textRows_;
-    ArrowRepeat repeat_;
-    ReactivationWatch watch_;
+    parts::ArrowRepeat repeat_;
+    TitleList titles_;
+    parts::GlyphTextRows textRows_;
+    parts::ReactivationWatch watch_;
     shell::RedrawAfterOpening redrawAfterOpening_;
     content::WholeTextFile textIndex_{"data2\\qem0016.dat", {}};
     content::WholeTextFile texts_{"data2\\qem0017.dat", {}};

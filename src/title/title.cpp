@@ -6,7 +6,6 @@
 #include "content/content_file.h"
 #include "content/content_source.h"
 #include "menus/main_menu.h"
-#include "menus/navigation.h"
 #include "platform/gfx/font.h"
 #include "platform/script/state.h"
 #include "platform/ui/hex.h"
@@ -15,6 +14,7 @@
 #include "shell/intro.h"
 #include "shell/navigation.h"
 #include "shell/un4.h"
+#include "title/navigation.h"
 
 namespace vemra::title {
 
@@ -71,7 +71,7 @@ nlohmann::json varsReport() {
 
 void run(ui::Application& app) {
     const auto fonts = registerFonts();
-    menus::registerNavigation();
+    title::registerNavigation();
     ui::Ref<Intro> intro;
     script::setStateSection("vars", varsReport);
     script::setStateSection("opened", [] {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "menus/navigation_map.h"
+#include "title/navigation_map.h"
 
 namespace vemra::kit {
 
@@ -42,7 +42,7 @@ std::string_view screenName(std::string_view window) {
 }
 
 std::string hotspotWords(std::string_view window, const designs::ComponentDesign& component) {
-    const auto links = menus::navigationMap();
+    const auto links = title::navigationMap();
     const auto link = std::ranges::find_if(
         links, [&](const shell::Link& l) { return l.opener == window && l.trigger == component.name; });
     if (link == links.end()) return {};

@@ -1,8 +1,8 @@
 #include "monkey/monkey_driver.h"
 
-#include "menus/navigation_map.h"
-#include "platform/script/state.h"
 #include "monkey/sanity.h"
+#include "platform/script/state.h"
+#include "title/navigation_map.h"
 
 namespace vemra::monkey {
 
@@ -32,7 +32,7 @@ std::vector<script::Command> MonkeyDriver::nextCommands() {
 
 void MonkeyDriver::check() {
     app_.presentNow();
-    failure_ = insanity(script::stateReport(app_), menus::navigationMap());
+    failure_ = insanity(script::stateReport(app_), title::navigationMap());
     std::fprintf(log_, "state\n");
     if (!failure_.empty()) std::fprintf(log_, "# insane: %s\n", failure_.c_str());
     std::fflush(log_);

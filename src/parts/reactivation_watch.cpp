@@ -1,8 +1,8 @@
-#include "text/reactivation_watch.h"
+#include "parts/reactivation_watch.h"
 
 #include "platform/ui/application.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 ReactivationWatch::ReactivationWatch(ui::Timer& timer, std::function<void()> activate)
     : activate_(std::move(activate)) {
@@ -16,4 +16,4 @@ void ReactivationWatch::tick() {
         activate_();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

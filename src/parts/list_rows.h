@@ -13,7 +13,7 @@
 #include "platform/ui/ref.h"
 #include "platform/ui/window.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // The rows of a list screen: a fixed table of row labels, top to bottom, that shows the entries
 // from a top index on. Each entry has a line (its text) and a tag (what a click on its row acts
@@ -83,4 +83,4 @@ std::vector<ui::Label*> labelsNamed(ui::Window& window, std::span<const std::str
 inline constexpr std::array<std::string_view, 8> eightRowNames{"Label2", "Label3", "Label4", "Label5",
                                                                "Label6", "Label7", "Label8", "Label9"};
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -3,7 +3,7 @@
 #include "platform/ui/picture.h"
 #include "platform/ui/ref.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // The part button shown pressed on a reading screen: pressing another one gives the previous its
 // empty picture again and the new one the lit look under it.
@@ -19,4 +19,4 @@ private:
     ui::Ref<ui::Picture> pressed_;
 };
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

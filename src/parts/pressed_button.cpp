@@ -1,8 +1,8 @@
-#include "text/pressed_button.h"
+#include "parts/pressed_button.h"
 
 #include "shell/screen.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 void PressedButton::press(ui::Picture& button, ui::Picture& lit) {
     if (pressed_.get() == &button) return;
@@ -12,4 +12,4 @@ void PressedButton::press(ui::Picture& button, ui::Picture& lit) {
     button.repaint();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,9 +1,9 @@
-#include "menus/navigation_map.h"
+#include "title/navigation_map.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace vemra::menus {
+namespace vemra::title {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::string navigationTree() {
     return out;
 }
 
-}  // namespace vemra::menus
+}  // namespace vemra::title

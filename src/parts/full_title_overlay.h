@@ -4,7 +4,7 @@
 
 #include "platform/ui/label.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // How an overlay shows a title.
 struct OverlayStyle {
@@ -39,4 +39,4 @@ private:
     std::optional<int> expandedLine_;
 };
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -4,7 +4,7 @@
 
 #include "platform/ui/timer.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // The re-activation watch of the reading screens: their drawing lives on the window surface and
 // is lost when the user switches to another application, so every tick of the watch's timer
@@ -24,4 +24,4 @@ private:
     bool activated_ = false;
 };
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

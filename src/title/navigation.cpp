@@ -1,8 +1,7 @@
-#include "menus/navigation.h"
+#include "title/navigation.h"
 
 #include "media/media_screens.h"
 #include "media/picture_branch.h"
-#include "menus/navigation_map.h"
 #include "menus/secondary_menus.h"
 #include "menus/section_menus.h"
 #include "names/about_center.h"
@@ -11,15 +10,16 @@
 #include "search/search_window.h"
 #include "shell/navigation.h"
 #include "text/text_screens.h"
+#include "title/navigation_map.h"
 
-namespace vemra::menus {
+namespace vemra::title {
 
 void registerNavigation() {
     shell::Navigation& nav = shell::navigation();
     nav = shell::Navigation{};
     nav.setLinks(navigationMap());
-    nav.addScreens(createSectionMenu);
-    nav.addScreens(createSecondaryMenu);
+    nav.addScreens(menus::createSectionMenu);
+    nav.addScreens(menus::createSecondaryMenu);
     nav.addScreens(text::createTextScreen);
     nav.addScreens(media::createPictureBranchScreen);
     nav.addScreens(media_screens::createMediaScreen);
@@ -29,4 +29,4 @@ void registerNavigation() {
     nav.addModal("Frm37", search::showKeyMessage);
 }
 
-}  // namespace vemra::menus
+}  // namespace vemra::title

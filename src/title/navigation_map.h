@@ -5,7 +5,7 @@
 
 #include "shell/navigation.h"
 
-namespace vemra::menus {
+namespace vemra::title {
 
 // Which window opens which, and through what: the program opens windows only along these links.
 std::span<const shell::Link> navigationMap();
@@ -14,4 +14,4 @@ std::span<const shell::Link> navigationMap();
 // with what opens it.
 std::string navigationTree();
 
-}  // namespace vemra::menus
+}  // namespace vemra::title

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace vemra::menus {
+namespace vemra::title {
 
 // Gives the navigation its map and every family of screens and modal windows the title has.
 void registerNavigation();
 
-}  // namespace vemra::menus
+}  // namespace vemra::title

@@ -1,11 +1,11 @@
-#include "text/glyph_text_rows.h"
+#include "parts/glyph_text_rows.h"
 
 #include <algorithm>
 
+#include "parts/shadowed_glyph_line.h"
 #include "platform/ui/window.h"
-#include "text/shadowed_glyph_line.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 GlyphTextRows::GlyphTextRows(ui::Label& area, ui::Picture& panelBackground, TextRowsLayout layout,
                              const gfx::ZeroAdvanceCodes& zeroAdvance)
@@ -68,4 +68,4 @@ void GlyphTextRows::lineDown() {
     draw();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,8 +1,8 @@
-#include "text/full_title_overlay.h"
+#include "parts/full_title_overlay.h"
 
 #include "platform/gfx/font.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 FullTitleOverlay::FullTitleOverlay(ui::Label& overlay, OverlayStyle style) : overlay_(overlay), style_(style) {}
 
@@ -38,4 +38,4 @@ void FullTitleOverlay::park() {
     overlay_.setTop(parkedTop);
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,11 +1,11 @@
-#include "text/list_rows.h"
+#include "parts/list_rows.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "shell/design_builder.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 namespace {
 constexpr int hotspotCursor = 5;
@@ -108,4 +108,4 @@ std::vector<ui::Label*> labelsNamed(ui::Window& window, std::span<const std::str
     return labels;
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,9 +1,9 @@
-#include "text/text_pool.h"
+#include "parts/text_pool.h"
 
 #include "content/text_readers.h"
 #include "platform/win/text_lines.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 TextRange readRange(const content::WholeTextFile& index, std::int64_t position) {
     return {index.field(position), index.field(position + 8)};
@@ -17,4 +17,4 @@ std::vector<std::string> textLines(std::string_view text) {
     return lines;
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

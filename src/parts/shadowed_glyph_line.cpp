@@ -1,10 +1,10 @@
-#include "text/shadowed_glyph_line.h"
+#include "parts/shadowed_glyph_line.h"
 
 #include <cstdint>
 
 #include "platform/gfx/color.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 void drawShadowedLineRightAligned(gfx::Canvas& canvas, std::string_view bytes, int x0, int y,
                                   const gfx::ZeroAdvanceCodes& zeroAdvance) {
@@ -21,4 +21,4 @@ void drawShadowedLineRightAligned(gfx::Canvas& canvas, std::string_view bytes, i
     }
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -7,7 +7,7 @@
 #include "platform/ui/label.h"
 #include "platform/ui/picture.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // How a text area draws its rows.
 struct TextRowsLayout {
@@ -58,4 +58,4 @@ private:
     int textMaxTop_ = 0;
 };
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,6 +1,6 @@
-#include "text/reading_panel.h"
+#include "parts/reading_panel.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 void showPanel(ui::Panel& panel, ui::Picture& panelBackground) {
     if (panel.visible()) return;
@@ -14,4 +14,4 @@ void hidePanel(ui::Panel& panel, ui::Picture& screenBackground) {
     screenBackground.repaint();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -7,7 +7,7 @@
 #include "platform/ui/timer.h"
 #include "platform/ui/widget.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // The line arrows of a list or text area and their auto-repeat on one timer (`t2`): a click steps
 // once; holding the left button on an arrow shows its pressed look in front and steps after
@@ -41,4 +41,4 @@ private:
     int direction_ = 0;
 };
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

@@ -1,6 +1,6 @@
-#include "text/arrow_repeat.h"
+#include "parts/arrow_repeat.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 ArrowRepeat::ArrowRepeat(ui::Timer& timer, int firstDelay) : timer_(timer), firstDelay_(firstDelay) {
     timer_.onTimer = [this](ui::Timer&) { tick(); };
@@ -29,4 +29,4 @@ void ArrowRepeat::tick() {
         if (a.direction == direction_) a.step();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

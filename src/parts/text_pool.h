@@ -7,7 +7,7 @@
 
 #include "content/whole_text_file.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 // Where a text lies in a text pool: the `length` characters after the first `start`.
 struct TextRange {
@@ -24,4 +24,4 @@ std::string cut(std::string_view text, TextRange range);
 // The lines of a text cut out of a pool, split at CR LF, a lone CR or a lone LF.
 std::vector<std::string> textLines(std::string_view text);
 
-}  // namespace vemra::text
+}  // namespace vemra::parts

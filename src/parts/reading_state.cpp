@@ -1,10 +1,10 @@
-#include "text/reading_state.h"
+#include "parts/reading_state.h"
 
 #include <nlohmann/json.hpp>
 
 #include "shell/un4.h"
 
-namespace vemra::text {
+namespace vemra::parts {
 
 void describeTitleRows(nlohmann::json& screen, const ListRows& titles) {
     screen["listTop"] = shell::un4().listTop;
@@ -24,4 +24,4 @@ void describeTextRows(nlohmann::json& screen, const GlyphTextRows& text, const A
     screen["activated"] = watch.isActivated();
 }
 
-}  // namespace vemra::text
+}  // namespace vemra::parts
