@@ -3,6 +3,9 @@
 // and refuses a damaged image with one line and exit code 2.
 #include <gtest/gtest.h>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -56,6 +59,55 @@ void pointRecordAt(std::vector<std::uint8_t>& image, std::string_view name, std:
         image[at + 2 + std::size_t(i)] = std::uint8_t(block >> (8 * i));
         image[at + 9 - std::size_t(i)] = std::uint8_t(block >> (8 * i));
     }
+}
+
+// Sets a number stored in both byte orders, as ISO 9660 keeps its sizes and extents.
+void setBothOrders(std::vector<std::uint8_t>& image, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        image[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+        image[at + 7 - std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    }
+}
+
+void setRecordSize(std::vector<std::uint8_t>& image, std::string_view name, std::uint32_t bytes) {
+    setBothOrders(image, rootRecord(image, name) + 10, bytes);
+}
+
+void setVolumeBlocks(std::vector<std::uint8_t>& image, std::uint32_t blocks) { setBothOrders(image, 16 * 2048 + 80, blocks); }
+
+// A directory extent of `bytes` full of records of one-letter files, 60 to a block.
+std::vector<std::uint8_t> crowdedDirectory(std::size_t bytes) {
+    std::vector<std::uint8_t> extent(bytes, 0);
+    for (std::size_t block = 0; block < bytes; block += 2048)
+        for (std::size_t at = block; at + 34 <= block + 2040; at += 34) {
+            extent[at] = 34;
+            extent[at + 32] = 1;
+            extent[at + 33] = at == 0 ? 0 : at == 34 ? 1 : 'A';  // "." and ".." first
+            if (at < 68) extent[at + 25] = 2;                     // they are directories
+        }
+    return extent;
+}
+
+// The Joliet name of the first entry after "." and ".." in the Joliet directory `name` (UTF-16
+// big-endian) of an image with Joliet names: the offset of its length byte.
+std::size_t firstJolietEntry(const std::vector<std::uint8_t>& image, std::string_view name) {
+    std::size_t svd = 17 * 2048;
+    while (image[svd] != 2) svd += 2048;
+    std::uint32_t root = 0;
+    std::memcpy(&root, &image[svd + 156 + 2], 4);
+    std::string wide;
+    for (const char c : name) wide += {'\0', c};
+    for (std::size_t at = std::size_t(root) * 2048; image[at] != 0; at += image[at])
+        if (std::string_view(reinterpret_cast<const char*>(&image[at + 33]), image[at + 32]) == wide) {
+            std::uint32_t dir = 0;
+            std::memcpy(&dir, &image[at + 2], 4);
+            std::size_t entry = std::size_t(dir) * 2048;
+            entry += image[entry];  // "."
+            entry += image[entry];  // ".."
+            return entry + 32;
+        }
+    ADD_FAILURE() << name << " is not in the Joliet root directory";
+    return 0;
 }
 
 std::uint32_t rootBlock(const std::vector<std::uint8_t>& image) {
@@ -173,4 +225,75 @@ TEST(DiscImage, ADamagedImageEndsTheProgramWithOneLine) {
     const auto missing = runScript("quit\n", "--headless --content '" + (dir / "no-such.iso").string() + "'");
     EXPECT_EQ(missing.exitCode, 2) << missing.errors;
     EXPECT_NE(missing.errors.find("no-such.iso"), std::string::npos) << missing.errors;
+}
+
+// A directory larger than a disc's ever is, or more entries than a disc holds, is refused before
+// it is read: a sparse image declaring a directory of 1 GiB, and directories of 1 MiB crowded with
+// records.
+TEST(DiscImage, AnImageDeclaringHugeDirectoriesIsRefusedBeforeTheyAreRead) {
+    const TempDir dir;
+    auto image = bytesOf(oldDisc);
+    const std::uint32_t blocks = std::uint32_t(image.size() / 2048);
+    setRecordSize(image, "DATA3", 1u << 30);
+    setVolumeBlocks(image, blocks + (1u << 19));
+    writeBytes(dir / "huge.iso", image);
+    fs::resize_file(dir / "huge.iso", (std::uint64_t(blocks) << 11) + (1u << 30));  // sparse: nothing is written
+
+    image = bytesOf(oldDisc);
+    const auto crowded = crowdedDirectory(1 << 20);
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        pointRecordAt(image, "DATA" + std::to_string(k + 1), blocks + k * 512);
+        setRecordSize(image, "DATA" + std::to_string(k + 1), 1 << 20);
+        image.insert(image.end(), crowded.begin(), crowded.end());
+    }
+    setVolumeBlocks(image, blocks + 3 * 512);
+    writeBytes(dir / "crowded.iso", image);
+
+    for (const auto& [file, what] : {std::pair{"huge.iso", "the directory /data3 says it holds 1.0 GiB, more than the 1 MiB a directory may"},
+                                     std::pair{"crowded.iso", "it holds more than 65536 entries"}}) {
+        const auto run = runScript("quit\n", "--headless --content '" + (dir / file).string() + "'");
+        EXPECT_EQ(run.exitCode, 2) << file;
+        EXPECT_EQ(run.errors, "vemra: cannot read the disc image " + (dir / file).string() + ": " + what + "\n");
+    }
+}
+
+// One Joliet name that cannot be read (half a surrogate pair, an odd length) damages that name, not
+// the image: the title plays under the image's other names.
+TEST(DiscImage, AJolietNameThatCannotBeReadLeavesTheImagePlayable) {
+    const TempDir dir;
+    const auto original = bytesOf(joliet);
+    const std::size_t name = firstJolietEntry(original, "data1");
+    auto surrogate = original;
+    surrogate[name + 1] = 0xD8;
+    surrogate[name + 2] = 0x00;
+    auto odd = original;
+    --odd[name];
+    for (const auto& [file, image] : {std::pair{"surrogate.iso", surrogate}, std::pair{"odd.iso", odd}}) {
+        writeBytes(dir / file, image);
+        const auto run = runOnTree(dir / file, "click 380 130\nwait 300\nstate\nquit\n");
+        EXPECT_EQ(run.exitCode, 0) << file << "\n" << run.errors;
+        ASSERT_EQ(run.states.size(), 1u) << file << "\n" << run.errors;
+        EXPECT_EQ(run.states[0]["active"], "frm9") << file;
+        EXPECT_TRUE(run.states[0]["messageBoxes"].empty()) << run.states[0]["messageBoxes"];
+        EXPECT_EQ(content::DiscImage(dir / file).read("data1\\data2.cur"), bytesOf(fs::path(test_paths::demoTree) / "data1/data2.cur"));
+    }
+}
+
+// An image the user may not read is refused with the system's reason, not taken for another format.
+TEST(DiscImage, AnImageThatMayNotBeReadSaysWhy) {
+    const TempDir dir;
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::copy_file(joliet, dir / "locked.iso");
+    fs::permissions(dir / "locked.iso", fs::perms::none);
+    // Root reads every file; as another user for this thread's file accesses, it may not.
+    const bool root = geteuid() == 0;
+    if (root) setfsuid(65534);
+    std::string message;
+    try {
+        content::DiscImage image(dir / "locked.iso");
+    } catch (const content::ContentSourceError& e) {
+        message = e.what();
+    }
+    if (root) setfsuid(0);
+    EXPECT_EQ(message, "cannot read the disc image " + (dir / "locked.iso").string() + ": Permission denied");
 }

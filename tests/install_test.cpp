@@ -2,7 +2,11 @@
 // title, and an installation with a valid desktop entry, the kit's icon and a manual page.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 #include "platform/gfx/png.h"
 #include "scenario_support.h"
@@ -41,6 +45,32 @@ TEST(Install, HelpVersionAndNoContentAnswerLikeOtherPrograms) {
     EXPECT_TRUE(run.errors.starts_with("vemra: no title content in " + empty.path().string())) << run.errors;
     for (const char* hint : {"--content FILE.iso", "--content DIR", "build/demo"})
         EXPECT_NE(run.errors.find(hint), std::string::npos) << run.errors;
+    // Named on the command line, a folder without a title is refused alike.
+    const auto named = runScript("quit\n", "--headless --content '" + empty.path().string() + "'");
+    EXPECT_EQ(named.exitCode, 2);
+    EXPECT_TRUE(named.errors.starts_with("vemra: no title content in " + empty.path().string())) << named.errors;
+}
+
+TEST(Install, AScriptThatIsNoTextIsRefusedWithItsReason) {
+    const TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    std::ofstream(dir / "nul.script", std::ios::binary) << std::string("wait 1\nwa\0it 2\n", 13);
+    std::ofstream(dir / "long.script") << "wait 1\n\n" << std::string((1 << 20) + 1, '#') << "\nquit\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.path().string(), "cannot read the script " + dir.path().string() + ": it is a directory"},
+        {"/dev/zero", "cannot read the script /dev/zero: it is not a regular file"},
+        {(dir / "fifo").string(), "cannot read the script " + (dir / "fifo").string() + ": it is not a regular file"},
+        {(dir / "none").string(), "cannot read the script " + (dir / "none").string() + ": No such file or directory"},
+        {(dir / "nul.script").string(), "cannot read the script " + (dir / "nul.script").string() + ": line 2 holds a NUL byte"},
+        {(dir / "long.script").string(), "script line 3: longer than 1 MiB"},
+    };
+    for (const auto& [script, message] : cases) {
+        const auto [errors, status] =
+            output("'" + std::string(test_paths::binary) + "' --headless --toolkit-check --script '" + script + "' 2>&1");
+        EXPECT_EQ(status, 1) << script;
+        EXPECT_TRUE(errors.starts_with("vemra: " + message)) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    }
 }
 
 TEST(Install, InstallsTheProgramItsDesktopEntryIconAndManualPage) {

@@ -16,11 +16,10 @@ std::optional<std::string> chooseContent(const std::string& contentOption, bool 
     } catch (const content::ContentSourceError& e) {
         return e.what();
     }
-    if (contentOption.empty() && content::contentSource().kind("data1") != content::EntryKind::directory)
+    if (requireTitle && content::contentSource().kind("data1") != content::EntryKind::directory)
         return "no title content in " + location.string() +
                " (it has no data1 folder); name the title's disc image or folder with --content FILE.iso or "
                "--content DIR, or play the demo with --content build/demo";
-    if (std::filesystem::is_directory(location, error)) std::filesystem::current_path(location, error);
     return std::nullopt;
 }
 

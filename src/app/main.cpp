@@ -1,6 +1,5 @@
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "app/content_choice.h"
@@ -53,11 +52,7 @@ int main(int argc, char** argv) {
     }
     try {
         std::vector<script::Command> commands;
-        if (!options->scriptFile.empty()) {
-            std::ifstream in(options->scriptFile);
-            if (!in) throw std::runtime_error("cannot read script " + options->scriptFile);
-            commands = script::parseScript(in);
-        }
+        if (!options->scriptFile.empty()) commands = script::readScriptFile(options->scriptFile);
         if (const auto problem = app::chooseContent(options->contentDir, !options->toolkitCheck)) {
             std::fprintf(stderr, "vemra: %s\n", problem->c_str());
             return 2;

@@ -27,8 +27,10 @@ public:
     virtual const std::filesystem::path& location() const = 0;
     virtual EntryKind kind(std::string_view contentPath) const = 0;
     // The bytes of a file. Throws ContentError naming the content path and the reason: "no such
-    // file", "is a directory", or why it could not be read.
-    virtual std::vector<std::uint8_t> read(std::string_view contentPath) const = 0;
+    // file", "is a directory", or why it could not be read; win::TooLargeError when the file holds
+    // more than `maxBytes`, before anything is read.
+    virtual std::vector<std::uint8_t> read(std::string_view contentPath, std::uint64_t maxBytes) const = 0;
+    std::vector<std::uint8_t> read(std::string_view contentPath) const { return read(contentPath, UINT64_MAX); }
     // Where a file's bytes lie, for streaming; nullopt when the path names nothing.
     virtual std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const = 0;
 };

@@ -10,7 +10,7 @@ namespace vemra::content {
 std::optional<ui::CursorShape> loadCursor(std::string_view contentPath) {
     // A cursor file that does not load, whatever the reason, leaves the cursor unset without a word.
     try {
-        return win::decodeCursorFile(readContentFile(contentPath));
+        return win::decodeCursorFile(readContentFile(contentPath, FileKind::cursor));
     } catch (const ContentError&) {
         return std::nullopt;
     } catch (const win::FormatError&) {

@@ -1,6 +1,8 @@
 #include "content/disc_image.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -10,6 +12,7 @@
 #include <cdio/logging.h>
 
 #include "content/content_error.h"
+#include "content/content_file.h"
 #include "content/content_path.h"
 #include "platform/win/binary_file.h"
 #include "platform/win/binary_reader.h"
@@ -18,9 +21,11 @@ namespace vemra::content {
 namespace {
 
 constexpr std::uint64_t blockSize = ISO_BLOCKSIZE;
-// Far beyond any real disc; they bound the work a crafted image can ask for.
+// Far beyond any real disc; they bound the work and memory a crafted image can ask for. A directory
+// of a title's disc holds some hundred entries of some 40 bytes each, a whole disc a few thousand.
 constexpr int maxDepth = 32;
-constexpr std::size_t maxEntries = 1 << 20;
+constexpr std::size_t maxEntries = 1 << 16;
+constexpr std::uint64_t maxDirectoryBytes = 1 << 20;
 
 // The library's warnings about odd images would only clutter stderr: what matters reaches the
 // caller as an error.
@@ -28,6 +33,13 @@ void quietLibrary() {
     static std::once_flag once;
     std::call_once(once, [] { cdio_log_set_handler([](cdio_log_level_t, const char*) {}); });
 }
+
+// A directory whose records the library cannot list: with Joliet names, one damaged UTF-16 name
+// is enough.
+class UnlistedDirectory : public ContentSourceError {
+public:
+    using ContentSourceError::ContentSourceError;
+};
 
 struct IsoCloser {
     void operator()(iso9660_t* iso) const { iso9660_close(iso); }
@@ -78,11 +90,16 @@ private:
 
     void readDirectory(const std::string& path, std::size_t index, int depth) {
         if (depth > maxDepth) fail("its directories nest deeper than " + std::to_string(maxDepth));
+        if (nodes_[index].size > maxDirectoryBytes)
+            fail("the directory " + (path.empty() ? "/" : path) + " says it holds " + readableSize(nodes_[index].size) +
+                 ", more than the " + readableBound(maxDirectoryBytes) + " a directory may");
         if (!visited_.insert(nodes_[index].offset).second)
             fail("the directory " + path + " loops: its record points at a directory already read");
         const std::unique_ptr<CdioISO9660FileList_t, ListFreer> list(
             iso9660_ifs_readdir(iso_, path.empty() ? "/" : path.c_str()));
-        if (!list) fail("the directory " + (path.empty() ? "/" : path) + " cannot be read");
+        if (!list)
+            throw UnlistedDirectory("cannot read the disc image " + image_.string() + ": the directory " +
+                                    (path.empty() ? "/" : path) + " cannot be read");
 
         std::vector<std::pair<std::string, std::size_t>> entries;
         std::vector<std::pair<std::string, std::size_t>> subdirectories;  // recorded name, node
@@ -123,7 +140,23 @@ DiscImage::DiscImage(std::filesystem::path image) : image_(std::move(image)) {
     std::error_code error;
     const std::uint64_t fileSize = std::filesystem::file_size(image_, error);
     if (error) fail(error.message());
-    const std::unique_ptr<iso9660_t, IsoCloser> iso(iso9660_open_ext(image_.c_str(), ISO_EXTENSION_ALL));
+    // The library says only that it failed; the system says why a file cannot be opened.
+    if (std::FILE* probe = std::fopen(image_.c_str(), "rb")) std::fclose(probe);
+    else fail(std::strerror(errno));
+    try {
+        nodes_ = readTree(ISO_EXTENSION_ALL, fileSize);
+    } catch (const UnlistedDirectory&) {
+        // A Joliet name the library cannot convert is a damaged name, not a damaged image: the tree
+        // is read again under its Rock Ridge names, else its ISO 9660 names.
+        nodes_ = readTree(ISO_EXTENSION_ALL & ~ISO_EXTENSION_JOLIET, fileSize);
+    }
+}
+
+std::vector<DiscImage::Node> DiscImage::readTree(std::uint8_t extensions, std::uint64_t fileSize) const {
+    const auto fail = [&](const std::string& why) {
+        throw ContentSourceError("cannot read the disc image " + image_.string() + ": " + why);
+    };
+    const std::unique_ptr<iso9660_t, IsoCloser> iso(iso9660_open_ext(image_.c_str(), extensions));
     iso9660_pvd_t pvd;
     if (!iso || !iso9660_ifs_read_pvd(iso.get(), &pvd)) {
         if (fileSize < (ISO_PVD_SECTOR + 1) * blockSize) fail("it is too short to be an ISO 9660 image");
@@ -136,7 +169,7 @@ DiscImage::DiscImage(std::filesystem::path image) : image_(std::move(image)) {
              std::to_string(fileSize) + ")");
     const std::unique_ptr<iso9660_stat_t, StatFreer> root(iso9660_ifs_stat(iso.get(), "/"));
     if (!root || root->type != iso9660_stat_s::_STAT_DIR) fail("its root directory cannot be read");
-    nodes_ = TreeReader(image_, iso.get(), volumeSize).read(*root);
+    return TreeReader(image_, iso.get(), volumeSize).read(*root);
 }
 
 const DiscImage::Node* DiscImage::find(std::string_view contentPath) const {
@@ -157,13 +190,15 @@ EntryKind DiscImage::kind(std::string_view contentPath) const {
     return !node ? EntryKind::none : node->directory ? EntryKind::directory : EntryKind::file;
 }
 
-std::vector<std::uint8_t> DiscImage::read(std::string_view contentPath) const {
+std::vector<std::uint8_t> DiscImage::read(std::string_view contentPath, std::uint64_t maxBytes) const {
     const Node* node = find(contentPath);
     const std::string name(contentPath);
     if (!node) throw ContentError("cannot open " + name + ": no such file");
     if (node->directory) throw ContentError("cannot open " + name + ": is a directory");
     try {
-        return win::readBinaryFile(image_, name, win::FileRange{node->offset, node->size});
+        return win::readBinaryFile(image_, name, win::FileRange{node->offset, node->size}, maxBytes);
+    } catch (const win::TooLargeError&) {
+        throw;
     } catch (const win::FormatError& e) {
         throw ContentError(e.what());
     }

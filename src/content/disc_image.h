@@ -10,10 +10,11 @@
 namespace vemra::content {
 
 // A content tree read straight out of an ISO 9660 disc image (Joliet and Rock Ridge names when the
-// image has them, else the primary names, whose ";1" versions and trailing dots are dropped).
-// The whole directory tree is read and checked when the image opens: an image that is truncated,
-// is not ISO 9660, or has a directory record pointing outside it or at a directory already read
-// throws ContentSourceError. Files are then read from their extents in place; nothing is copied
+// image has them, else the primary names, whose ";1" versions and trailing dots are dropped; an
+// image with a Joliet name that cannot be read is read under its other names). The whole directory
+// tree is read and checked when the image opens: an image that cannot be opened, is truncated, is
+// not ISO 9660, has a directory record pointing outside it or at a directory already read, or
+// directories larger than a disc's ever are, throws ContentSourceError. Files are then read from their extents in place; nothing is copied
 // out of the image.
 class DiscImage final : public ContentSource {
 public:
@@ -21,7 +22,8 @@ public:
 
     const std::filesystem::path& location() const override { return image_; }
     EntryKind kind(std::string_view contentPath) const override;
-    std::vector<std::uint8_t> read(std::string_view contentPath) const override;
+    using ContentSource::read;
+    std::vector<std::uint8_t> read(std::string_view contentPath, std::uint64_t maxBytes) const override;
     std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const override;
 
     struct Node {
@@ -33,6 +35,8 @@ public:
     };
 
 private:
+    // The checked directory tree as the library reads it with these extensions.
+    std::vector<Node> readTree(std::uint8_t extensions, std::uint64_t fileSize) const;
     const Node* find(std::string_view contentPath) const;
 
     std::filesystem::path image_;

@@ -32,11 +32,13 @@ EntryKind FolderSource::kind(std::string_view contentPath) const {
     return EntryKind::other;
 }
 
-std::vector<std::uint8_t> FolderSource::read(std::string_view contentPath) const {
+std::vector<std::uint8_t> FolderSource::read(std::string_view contentPath, std::uint64_t maxBytes) const {
     const auto file = resolve(contentPath);
     if (!file) throw ContentError("cannot open " + std::string(contentPath) + ": no such file");
     try {
-        return win::readBinaryFile(*file, std::string(contentPath));
+        return win::readBinaryFile(*file, std::string(contentPath), std::nullopt, maxBytes);
+    } catch (const win::TooLargeError&) {
+        throw;
     } catch (const win::FormatError& e) {
         throw ContentError(e.what());
     }

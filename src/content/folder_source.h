@@ -20,7 +20,8 @@ public:
 
     const std::filesystem::path& location() const override { return directory_; }
     EntryKind kind(std::string_view contentPath) const override;
-    std::vector<std::uint8_t> read(std::string_view contentPath) const override;
+    using ContentSource::read;
+    std::vector<std::uint8_t> read(std::string_view contentPath, std::uint64_t maxBytes) const override;
     std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const override;
 
     // The file or directory a content path names.

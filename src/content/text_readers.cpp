@@ -38,7 +38,7 @@ std::string quoted(std::string_view bytes) {
 }  // namespace
 
 std::vector<std::string> loadLines(std::string_view contentPath) {
-    const std::vector<std::uint8_t> bytes = readContentFile(contentPath);
+    const std::vector<std::uint8_t> bytes = readContentFile(contentPath, FileKind::text);
     std::vector<std::string> lines;
     for (const auto& line : win::splitLines({reinterpret_cast<const char*>(bytes.data()), bytes.size()}))
         lines.emplace_back(line.text);

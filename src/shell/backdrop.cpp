@@ -84,7 +84,7 @@ void Backdrop::FormCreate() {
     if (auto cursor = content::loadCursor("data1\\data2.cur"))
         ui::app().setCursor(listCursor, std::make_shared<ui::CursorShape>(std::move(*cursor)));
     caption.clear();
-    codecCheck(un4().windowsDir);
+    codecCheck(un4().windowsDir, content::contentSource().location());
 }
 
 void Backdrop::RunNextEffect() {

@@ -32,7 +32,7 @@ std::vector<std::string> registerFonts() {
     for (const char* name : fontFiles) {
         if (!content::fileExists(name)) continue;
         try {
-            if (gfx::FontLibrary::shared().registerFont(name, content::readContentFile(name)) == 0) continue;
+            if (gfx::FontLibrary::shared().registerFont(name, content::readContentFile(name, content::FileKind::font)) == 0) continue;
         } catch (const content::ContentError&) {
             continue;
         }

@@ -7,11 +7,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
+#include "content/content_source.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/ui/application.h"
 #include "title/title.h"
@@ -54,14 +53,10 @@ int main(int argc, char** argv) {
     }
     try {
         std::vector<script::Command> replay;
-        if (!options.replay.empty()) {
-            std::ifstream in(options.replay);
-            if (!in) throw std::runtime_error("cannot read " + options.replay);
-            replay = script::parseScript(in);
-        }
+        if (!options.replay.empty()) replay = script::readScriptFile(options.replay);
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> log(std::fopen(options.log.c_str(), "w"), std::fclose);
         if (!log) throw std::runtime_error("cannot write " + options.log);
-        std::filesystem::current_path(options.content);
+        content::setContentRoot(options.content);
 
         headless::HeadlessBackend backend(gfx::Size{640, 480});
         ui::Application application(backend);

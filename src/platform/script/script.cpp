@@ -1,6 +1,11 @@
 #include "platform/script/script.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -36,6 +41,26 @@ const std::pair<const char*, Op> opNames[] = {
 };
 
 }  // namespace
+
+std::vector<Command> readScriptFile(const std::filesystem::path& file) {
+    const auto fail = [&](const std::string& why) {
+        throw std::runtime_error("cannot read the script " + file.string() + ": " + why);
+    };
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (error) fail(error.message());
+    if (std::filesystem::is_directory(status)) fail("it is a directory");
+    if (!std::filesystem::is_regular_file(status)) fail("it is not a regular file");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) fail(std::strerror(errno));
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) fail(std::strerror(errno));
+    if (const auto nul = text.find('\0'); nul != std::string::npos)
+        fail("line " + std::to_string(1 + std::count(text.begin(), text.begin() + std::ptrdiff_t(nul), '\n')) +
+             " holds a NUL byte, which no text does");
+    std::istringstream lines(text);
+    return parseScript(lines);
+}
 
 int keyCode(std::string_view name, unsigned& shift) {
     static const std::pair<const char*, int> names[] = {
@@ -82,6 +107,8 @@ std::vector<Command> parseScript(std::istream& in) {
     std::vector<Command> out;
     std::string raw;
     for (int lineNo = 1; std::getline(in, raw); ++lineNo) {
+        if (raw.size() > maxLineBytes)
+            throw std::runtime_error("script line " + std::to_string(lineNo) + ": longer than 1 MiB");
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         std::string_view line = raw;
         const auto first = line.find_first_not_of(" \t");

@@ -22,8 +22,13 @@ struct Command {
     int line = 0;
 };
 
-// Parses a whole script; throws std::runtime_error naming the line of the first bad command.
+// Parses a whole script; throws std::runtime_error naming the line of the first bad command or of
+// the first line longer than `maxLineBytes`.
+inline constexpr std::size_t maxLineBytes = 1 << 20;
 std::vector<Command> parseScript(std::istream& in);
+// Reads and parses a script file; throws std::runtime_error ("cannot read the script FILE: why")
+// for anything that is not a regular file of text: a directory, a device, a FIFO, a NUL byte.
+std::vector<Command> readScriptFile(const std::filesystem::path& file);
 
 // Virtual-key code of a key name as scripts write it ("Escape", "Alt+F4", "65"); -1 if unknown.
 int keyCode(std::string_view name, unsigned& shift);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 #include <optional>
 #include <stdexcept>
 
@@ -71,6 +72,8 @@ namespace {
 std::optional<std::string> failureOf(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const std::bad_alloc&) {
+        return std::string("not enough memory");
     } catch (const std::exception& e) {
         return std::string(e.what());
     } catch (...) {

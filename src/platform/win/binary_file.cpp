@@ -14,7 +14,7 @@
 namespace vemra::win {
 
 std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, const std::string& name,
-                                         std::optional<FileRange> range) {
+                                         std::optional<FileRange> range, std::uint64_t maxBytes) {
     const std::string shown = name.empty() ? file.string() : name;
     const auto fail = [&](const std::string& verb, const std::string& why) {
         throw FormatError(verb + " " + shown + ": " + why);
@@ -29,11 +29,15 @@ std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, cons
     const auto size = std::uint64_t(info.st_size);
     if (range && (range->offset > size || range->length > size - range->offset))
         fail("cannot read", "it lies past the end of what holds it");
+    const std::uint64_t wanted = range ? range->length : size;
+    if (wanted > maxBytes)
+        throw TooLargeError(shown + ": " + std::to_string(wanted) + " bytes, more than " + std::to_string(maxBytes), wanted);
     std::uint64_t at = range ? range->offset : 0;
-    std::uint64_t left = range ? range->length : UINT64_MAX;
+    // A file that grows while it is read stops just past the bound.
+    std::uint64_t left = range ? range->length : maxBytes == UINT64_MAX ? UINT64_MAX : maxBytes + 1;
 
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(std::size_t(range ? range->length : size));
+    bytes.reserve(std::size_t(wanted));
     std::uint8_t buffer[65536];
     while (left > 0) {
         const ssize_t n = ::pread(fd.get(), buffer, std::size_t(std::min<std::uint64_t>(sizeof buffer, left)), off_t(at));
@@ -45,6 +49,8 @@ std::vector<std::uint8_t> readBinaryFile(const std::filesystem::path& file, cons
         left -= std::uint64_t(n);
     }
     if (range && left > 0) fail("cannot read", "it lies past the end of what holds it");
+    if (bytes.size() > maxBytes)
+        throw TooLargeError(shown + ": more than " + std::to_string(maxBytes) + " bytes", bytes.size());
     return bytes;
 }
 

@@ -71,12 +71,16 @@ Location locate(const std::vector<TextLine>& lines, std::string_view section, st
     return at;
 }
 
+// The most a profile may hold: the platform's own profiles stayed under 64 KiB.
+constexpr std::uint64_t maxProfileBytes = 1 << 20;
+
 // The file's text; nothing when it does not exist, an error when it exists but cannot be read (a
-// directory, no permission), so that a write never replaces a file it could not read.
+// directory, no permission, larger than a profile may be), so that a write never replaces a file it
+// could not read.
 std::optional<std::string> readFile(const std::filesystem::path& file) {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0 && errno == ENOENT) return std::nullopt;
-    const std::vector<std::uint8_t> bytes = readBinaryFile(file);
+    const std::vector<std::uint8_t> bytes = readBinaryFile(file, {}, std::nullopt, maxProfileBytes);
     return std::string(bytes.begin(), bytes.end());
 }
 
