@@ -109,3 +109,57 @@ TEST(SecondaryTextScreen, TheQuestionListDashesItsTitlesAndShowsAWideTitleWholeO
     // The text under the box is drawn again as it was.
     EXPECT_EQ(differingArea(gfx::readPng(dir / "before.png"), after, gfx::Rect{0, 130, 640, 350}), gfx::Rect{});
 }
+
+// Titles 4 and 8 are wider than their rows and entry 1 has a text of 20 lines: however the text
+// scrolls under a title's grey box, not a pixel of the box changes.
+TEST(SecondaryTextScreen, TheGreyBoxStaysAboveTheTextWhileTheTextScrolls) {
+    const vemra::testing::DemoTreeWithout tree({"data2\\qem0141.dat", "data2\\qem0151.dat"});
+    const auto write = [&](const char* file, const std::vector<std::string>& lines) {
+        std::ofstream out(tree.path() / "data2" / file, std::ios::binary);
+        for (const auto& line : lines) out << line << "\r\n";
+    };
+    std::vector<std::string> titles = vemra::testing::glyphLines(8, 6, 1);
+    titles[3] = vemra::testing::glyphLine(40, 4);
+    titles[7] = vemra::testing::glyphLine(40, 8);
+    write("qem0151.dat", titles);
+    write("qem0141.dat", vemra::testing::glyphLines(20, 40, 2));
+    TempDir dir;
+    const auto shot = [&](const std::string& name) { return "shot " + (dir / (name + ".png")).string() + "\n"; };
+    const std::string downArrow = "262 406\n", upArrow = "264 96\n";
+    std::string script = toSecondaryMenu + "click 40 130\nwait 1100\nclick 100 167\nwait 100\nmove 100 257\nwait 50\n" +
+                         "state\n" + shot("row4") + "click " + downArrow + "wait 600\nstate\n" + shot("clicked") +
+                         "down " + downArrow + "wait 1000\nup " + downArrow + "wait 50\nstate\n" + shot("held") +
+                         "click " + upArrow + "wait 50\nstate\n" + shot("up");
+    // Along the last row and down onto the text's down arrow, never leaving the row or its box.
+    script += "move 100 377\nwait 50\n";
+    for (int x = 104; x <= 262; x += 4) script += "move " + std::to_string(x) + " 377\n";
+    for (int y = 380; y <= 406; y += 2) script += "move 262 " + std::to_string(y) + "\n";
+    script += "wait 50\nstate\n" + shot("row8") + "click " + downArrow + "wait 50\nstate\n" + shot("row8clicked") + "quit\n";
+    const auto run = runTitle(script, tree.path());
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 6u) << run.errors;
+    const auto& s = run.states;
+    const auto textTop = [&](std::size_t i) { return s[i]["screen"]["textTop"].get<int>(); };
+    EXPECT_EQ(s[0]["screen"]["fullTitle"], 4);
+    EXPECT_EQ(textTop(1), 1);
+    EXPECT_GT(textTop(2), 3);  // repeated while held
+    EXPECT_EQ(textTop(3), textTop(2) - 1);
+    EXPECT_EQ(s[4]["screen"]["fullTitle"], 8);
+    EXPECT_EQ(textTop(5), textTop(4) + 1);
+
+    const auto boxOf = [&](std::size_t i) {
+        const auto& box = *findControl(s[i], "labcamov");
+        return gfx::Rect{box["left"], box["top"], box["width"], box["height"]};
+    };
+    const gfx::Rect textArea{248, 111, 367, 274};
+    ASSERT_GT(boxOf(0).right(), textArea.left + 50);  // a wide part of the box lies over the text
+    const auto row4 = gfx::readPng(dir / "row4.png");
+    for (const char* after : {"clicked", "held", "up"}) {
+        const auto shotAfter = gfx::readPng(dir / (std::string(after) + ".png"));
+        EXPECT_NE(differingArea(row4, shotAfter, textArea), gfx::Rect{}) << after;  // the text moved
+        EXPECT_EQ(differingArea(row4, shotAfter, boxOf(0)), gfx::Rect{}) << after;
+    }
+    const auto row8 = gfx::readPng(dir / "row8.png"), row8Clicked = gfx::readPng(dir / "row8clicked.png");
+    EXPECT_GT(pixelsOf(row8, boxOf(4).intersected(textArea), overlayGrey), 0);
+    EXPECT_EQ(differingArea(row8, row8Clicked, boxOf(4)), gfx::Rect{});
+}

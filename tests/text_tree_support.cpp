@@ -159,15 +159,20 @@ StandardArticles writeStandardArticles(const TextTree& tree) {
     return content;
 }
 
-DemoTreeWithout::DemoTreeWithout(std::string_view contentPath) {
-    const fs::path left = fileOf(test_paths::demoTree, contentPath);
-    // Directories on the way to the file left out are made afresh; everything else is linked.
+DemoTreeWithout::DemoTreeWithout(std::initializer_list<std::string_view> contentPaths) {
+    std::vector<fs::path> left;
+    for (std::string_view contentPath : contentPaths) left.push_back(fileOf(test_paths::demoTree, contentPath));
+    const auto holdsLeftOut = [&](const fs::path& dir) {
+        return std::ranges::any_of(left, [&](const fs::path& file) {
+            return std::mismatch(dir.begin(), dir.end(), file.begin(), file.end()).first == dir.end();
+        });
+    };
+    // Directories on the way to the files left out are made afresh; everything else is linked.
     std::function<void(const fs::path&, const fs::path&)> mirror = [&](const fs::path& from, const fs::path& to) {
         for (const auto& entry : fs::directory_iterator(from)) {
             const fs::path target = to / entry.path().filename();
-            if (entry.path() == left) continue;
-            const auto [mismatch, rest] = std::mismatch(entry.path().begin(), entry.path().end(), left.begin(), left.end());
-            if (mismatch == entry.path().end() && entry.is_directory()) {
+            if (std::ranges::find(left, entry.path()) != left.end()) continue;
+            if (entry.is_directory() && holdsLeftOut(entry.path())) {
                 fs::create_directories(target);
                 mirror(entry.path(), target);
             } else {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,10 +69,12 @@ struct StandardArticles {
 };
 StandardArticles writeStandardArticles(const TextTree& tree);
 
-// The demo tree with one file left out (a content path such as "data1\00.dat").
+// The demo tree with files left out (content paths such as "data1\00.dat"), for a test to write
+// its own in their place or to do without them.
 class DemoTreeWithout {
 public:
-    explicit DemoTreeWithout(std::string_view contentPath);
+    explicit DemoTreeWithout(std::string_view contentPath) : DemoTreeWithout({contentPath}) {}
+    explicit DemoTreeWithout(std::initializer_list<std::string_view> contentPaths);
     const std::filesystem::path& path() const { return dir_.path(); }
 
 private:

@@ -31,8 +31,9 @@ void GlyphTextRows::draw(bool restoreStrips) {
         drawLine(lines_[std::size_t(i)], rowTop(row));
         ++row;
     }
-    if (!restoreStrips) return;
-    for (; row <= layout_.rows; ++row) restoreStrip(rowTop(row), layout_.emptyStripHeight);
+    if (restoreStrips)
+        for (; row <= layout_.rows; ++row) restoreStrip(rowTop(row), layout_.emptyStripHeight);
+    if (afterDrawing_) afterDrawing_();
 }
 
 // The strip is the part of the background picture that lies under the row, wherever the picture

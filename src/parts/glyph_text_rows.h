@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
     // One line up or down, redrawing; nothing happens at either end.
     void lineUp();
     void lineDown();
+    // A step run after every draw that drew, e.g. to bring back a control that the glyphs covered.
+    void afterDrawing(std::function<void()> step) { afterDrawing_ = std::move(step); }
 
 private:
     void restoreStrip(int y, int height);
@@ -53,6 +56,7 @@ private:
     ui::Picture& background_;
     TextRowsLayout layout_;
     const gfx::ZeroAdvanceCodes& zeroAdvance_;
+    std::function<void()> afterDrawing_;
     std::vector<std::string> lines_;
     int textTop_ = 0;
     int textMaxTop_ = 0;

@@ -104,6 +104,10 @@ Tfrm35::Tfrm35(shell::Screen& menu)
     };
     for (std::string_view name : {"lmtn", "Label1", "luptrs", "ldntrs"})
         find(name)->onMouseMove = [this](ui::Widget&, unsigned, int, int) { hideFullTitle(); };
+    // The glyphs are drawn over the full-title box: it is painted again to stay above them.
+    textRows_.afterDrawing([this] {
+        if (overlay_.expandedLine()) get<ui::Label>("labcamov").repaint();
+    });
     background().onClick = [this](ui::Widget&) { hidePanel(); };
     if (un4().selectedKind != 0) {
         const std::string kind = std::to_string(un4().selectedKind);
@@ -159,7 +163,6 @@ void Tfrm35::markEntry(ui::Label& row) {
     }
     showText(textPath(titles_.rows().markedTag()));
     textRows_.draw();
-    if (overlay_.expandedLine()) overlay.repaint();  // stays above the text
 }
 
 void Tfrm35::showFullTitle(ui::Label& row) {
@@ -175,7 +178,6 @@ void Tfrm35::hideFullTitle() {
 void Tfrm35::redrawTextInPlace() {
     get<ui::Label>("lmtn").repaint();
     textRows_.draw(false);
-    if (overlay_.expandedLine()) get<ui::Label>("labcamov").repaint();
 }
 
 void Tfrm35::hidePanel() {
