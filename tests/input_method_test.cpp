@@ -183,6 +183,16 @@ TEST_F(InputMethodTest, ASelectionIsCutByBackspaceOrDeleteWithoutRetyping) {
     other.setSelection(0, 2);  // the ligature and the medial beh
     other.keyDown(ui::vk::del);
     EXPECT_EQ(other.text(), bytes({40}));  // nothing retyped after a selection
+
+    for (const int vk : {ui::vk::back, ui::vk::del}) {
+        InputMethod ligature(tables);
+        for (char k : std::string("agh")) ligature.keyPress(std::uint8_t(k));
+        ASSERT_EQ(ligature.text(), bytes({137, 89}));
+        ligature.setSelection(0, 1);  // the ligature alone: no lam typed again
+        if (ligature.keyDown(vk)) ligature.keyPress(std::uint8_t(vk));
+        EXPECT_EQ(ligature.text(), bytes({86})) << vk;
+        EXPECT_EQ(ligature.caret(), 0);
+    }
 }
 
 TEST_F(InputMethodTest, EnterSearchesEscapeClosesAndAKeyWithoutALetterOnlyReports) {

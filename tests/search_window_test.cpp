@@ -110,6 +110,36 @@ TEST(SearchWindow, TheTextIsComparedInItsTypedShapes) {
     EXPECT_EQ(screen(run.states[1])["listTop"], 2);
 }
 
+// Glyphs selected by dragging across the box from right to left (the caret at the selection's
+// left end) are cut by Backspace as by Delete, and a ligature cut so retypes none of its letters.
+TEST(SearchWindow, BackspaceAndDeleteCutTheGlyphsSelectedWithTheMouse) {
+    // From the right end of the box to its left edge: all of "aef"; from just left of the last
+    // glyph typed of "agh": the ligature alone.
+    const std::string selectAll = "down 243 38\nmove 30 38\nup 30 38\nstate\n";
+    const std::string selectLigature = "down 228 38\nmove 30 38\nup 30 38\nstate\n";
+    std::string script = toFrm21 + openSearch;
+    for (const char* key : {"Backspace", "Delete"})
+        script += "type aef\n" + selectAll + "key " + key + "\nstate\n" + "type agh\n" + selectLigature + "key " +
+                  key + "\nstate\nkey Backspace\n";
+    const auto run = runTitle(script + "quit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 8u);
+    const auto& s = run.states;
+    for (std::size_t i = 0; i < 8; i += 4) {
+        const auto& all = *findControl(s[i], "me1");
+        ASSERT_EQ(all["caption"], "293659");
+        ASSERT_EQ(all["selStart"], 0);
+        ASSERT_EQ(all["selLength"], 3);
+        EXPECT_EQ(screen(s[i + 1])["text"], "") << i;
+        const auto& ligature = *findControl(s[i + 2], "me1");
+        ASSERT_EQ(ligature["caption"], "8959");
+        ASSERT_EQ(ligature["selStart"], 0);
+        ASSERT_EQ(ligature["selLength"], 1);
+        EXPECT_EQ(screen(s[i + 3])["text"], "56") << i;  // the alef's letter alone, isolated
+        EXPECT_EQ(screen(s[i + 3])["caret"], 0);
+    }
+}
+
 TEST(SearchWindow, AKeyWithoutALetterShowsTheKeyMessageModallyAndTheTextStays) {
     const auto run = runTitle(toFrm21 + openSearch + "type f\ntype A\nwait 20\nstate\ntype t\nkey Backspace\n"
                               "wait 20\nkey Escape\nwait 20\nstate\nquit\n");

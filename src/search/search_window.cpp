@@ -95,9 +95,11 @@ void Tsear::showInputText() {
 
 void Tsear::keyDownInBox(int& key) {
     takeSelectionFromBox();
-    const bool passOn = input_.keyDown(key);
+    // A key passed on changed nothing yet, and the box keeps its selection for the key press that
+    // follows (Backspace's cuts it).
+    if (input_.keyDown(key)) return;
     showInputText();
-    if (!passOn) key = 0;
+    key = 0;
 }
 
 void Tsear::keyPressInBox(std::uint8_t& ch) {
