@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <optional>
 
 #include "text_tree_support.h"
 #include "test_paths.h"
@@ -212,22 +214,52 @@ std::string fields(std::initializer_list<long> values) {
     return text;
 }
 
-TEST(SearchWindowKeyboard, AMissingOrMalformedKeyTableIsReportedAndTheWindowOpensWithKeysThatShowTheMessage) {
-    for (const bool missing : {true, false}) {
+// A key table that is missing, has a bad field 45 or ends after 60 entries is reported when the
+// window opens. The keys read before the failure type as on the whole table: `'` (entry 39) and
+// `:` (entry 58) as far as they were read; every other key shows the key message.
+TEST(SearchWindowKeyboard, ABrokenKeyTableIsReportedAndLeavesTheKeysReadBeforeTheBreakTyping) {
+    std::ifstream demoKeys(fs::path(test_paths::demoTree) / "data1" / "1" / "3.txt", std::ios::binary);
+    const std::string keys{std::istreambuf_iterator<char>(demoKeys), {}};
+    ASSERT_EQ(keys.size(), 126u * 8 + 2);
+    const struct {
+        const char* name;
+        std::optional<std::string> table;  // none: the file is missing
+        std::size_t keysTyping;            // of ' : f
+    } cases[] = {
+        {"whole", keys, 3},
+        {"missing", std::nullopt, 0},
+        {"field 45", keys.substr(0, 44 * 8) + "   x1234" + keys.substr(45 * 8), 1},
+        {"cut after 60", keys.substr(0, 60 * 8), 2},
+    };
+    std::vector<std::string> typedTexts;
+    for (const auto& c : cases) {
         KeyboardTree tree;
-        if (missing) tree.remove("3.txt");
-        else tree.write("3.txt", fields({1, 1, 1}) + "   x1234" + fields({1}));
-        const auto run = tree.run(toFrm21 + openSearch + "state\nkey Enter\nwait 50\nstate\ntype f\nwait 20\nstate\n"
-                                  "key Escape\nwait 20\nstate\nquit\n");
+        if (c.table) tree.write("3.txt", *c.table);
+        else tree.remove("3.txt");
+        const bool broken = c.keysTyping < 3;
+        std::string script = toFrm21 + openSearch + "state\n" + (broken ? "key Enter\nwait 50\n" : "");
+        for (std::size_t k = 0; k < 3; ++k)
+            script += std::string("type ") + "':f"[k] + "\nwait 20\nstate\n" + (k >= c.keysTyping ? "key Escape\nwait 20\n" : "");
+        const auto run = tree.run(script + "state\nquit\n");
         ASSERT_EQ(run.exitCode, 0) << run.errors;
-        ASSERT_EQ(run.states.size(), 4u);
+        ASSERT_EQ(run.states.size(), 5u) << c.name;
         const auto& s = run.states;
-        ASSERT_EQ(s[0]["messageBoxes"].size(), 1u) << missing;
-        EXPECT_NE(s[0]["messageBoxes"][0]["text"].get<std::string>().find("3.txt"), std::string::npos);
-        EXPECT_EQ(s[1]["active"], "sear");
-        EXPECT_EQ(s[2]["active"], "Frm37");
-        EXPECT_EQ(s[3]["active"], "sear");
-        EXPECT_EQ(screen(s[3])["text"], "");
+        ASSERT_EQ(s[0]["messageBoxes"].size(), broken ? 1u : 0u) << c.name;
+        if (broken) {
+            EXPECT_NE(s[0]["messageBoxes"][0]["text"].get<std::string>().find("3.txt"), std::string::npos);
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            const bool types = k < c.keysTyping;
+            EXPECT_EQ(s[k + 1]["active"], types ? "sear" : "Frm37") << c.name << " key " << k;
+            if (!broken) {
+                typedTexts.push_back(screen(s[k + 1])["text"]);
+                EXPECT_NE(typedTexts[k], k == 0 ? "" : typedTexts[k - 1]) << "each key types a letter";
+            } else if (types) {
+                EXPECT_EQ(screen(s[k + 1])["text"], typedTexts[k]) << c.name << " key " << k;
+            }
+        }
+        EXPECT_EQ(s[4]["active"], "sear");
+        EXPECT_EQ(screen(s[4])["text"], c.keysTyping == 0 ? "" : typedTexts[c.keysTyping - 1]) << c.name;
     }
 }
 

@@ -10,9 +10,9 @@ constexpr std::int64_t fieldWidth = 8;
 }  // namespace
 
 void KeyboardTables::load() {
-    readKeys(WholeTextFile::load("data1\\1\\3.txt"));
     records_ = WholeTextFile::load("data1\\1\\c2.txt");
     codes_ = WholeTextFile::load("data1\\1\\c1.txt");
+    readKeys(WholeTextFile::load("data1\\1\\3.txt"));
 }
 
 void KeyboardTables::readKeys(const WholeTextFile& keys) {

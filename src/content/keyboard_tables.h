@@ -36,8 +36,8 @@ class KeyboardTables {
 public:
     static constexpr int keyCount = 126;
 
-    // Reads the three files in that order. The first failure throws and leaves the rest unread;
-    // the keys read before it still work.
+    // Reads the records and the codes, then the keys one by one. The first failure throws and
+    // leaves the rest unread: the keys read before a bad key field still type their letters.
     void load();
 
     KeyLookup lookUp(int character) const;
