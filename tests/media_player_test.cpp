@@ -131,6 +131,28 @@ TEST(Players, TenSecondJumpsStopAtTheStartAndAtTheEnd) {
     EXPECT_EQ(caption(s[6], "Label15"), ui::hexBytes("1"));
 }
 
+// Paused at the second page's start, ten seconds back and ten seconds on land exactly on that start
+// again: the tour turns to the second page there, the story only past it.
+TEST(Players, TenSecondsOnToExactlyTheNextPagesStartTurnsTheTourButNotTheStory) {
+    for (const PlayerPlace* player : {&tour, &story}) {
+        const auto run = runTitle(player->open + PlayerPlace::click(player->pause) + PlayerPlace::click(player->pageDown) +
+                                  PlayerPlace::click(player->play) + PlayerPlace::click(player->pause) + "state\n" +
+                                  PlayerPlace::click(player->tenBack) + "state\n" + PlayerPlace::click(player->tenNext) +
+                                  "state\nquit\n");
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+        ASSERT_EQ(run.states.size(), 3u);
+        const auto& s = run.states;
+        const std::string name = s[0]["active"];
+        const int secondPage = s[0]["screen"]["pageStarts"][1];
+        ASSERT_EQ(position(s[0]), secondPage) << name;
+        ASSERT_EQ(s[0]["screen"]["currentPage"], 1) << name;
+        EXPECT_EQ(position(s[1]), secondPage - 10000) << name;
+        EXPECT_EQ(s[1]["screen"]["currentPage"], 0) << name;
+        EXPECT_EQ(position(s[2]), secondPage) << name;
+        EXPECT_EQ(s[2]["screen"]["currentPage"], name == "frm2" ? 1 : 0) << name;
+    }
+}
+
 TEST(Players, PausedThenPageDownWaitsAtTheNewPagesStartAndPlayGoesOnFromThere) {
     const auto run = runTitle(tour.open + "wait 2000\n" + PlayerPlace::click(tour.pause) + "wait 600\n" +
                               PlayerPlace::click(tour.pause) + "state\n" + PlayerPlace::click(tour.pageDown) +

@@ -117,3 +117,29 @@ TEST(MenuScenario, SectionChoicesAndTheExitCornerFilledFromTheLitPicture) {
     EXPECT_FALSE(lit.empty());
     EXPECT_EQ(lit.united(corner.intersected({0, 0, 640, 480})), corner.intersected({0, 0, 640, 480}));
 }
+
+// The hotspots m4 and m3 stand side by side; a move from one straight onto the other unlights the
+// first in the same step, and the background unlights the second.
+TEST(MenuScenario, MovingFromOneHotspotStraightOntoAnotherUnlightsTheFirst) {
+    TempDir dir;
+    const auto shot = [&](const char* name) { return "shot " + (dir / name).string() + "\n"; };
+    const auto run = runTitle("wait 500\nmove 100 100\n" + shot("rest.png") + "move 380 130\nstate\n" + shot("first.png") +
+                              "move 530 130\nstate\n" + shot("second.png") + "move 100 100\nstate\n" + shot("back.png") +
+                              "quit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 3u);
+    EXPECT_EQ(run.states[0]["screen"]["litHotspot"], "m4");
+    EXPECT_EQ(run.states[1]["screen"]["litHotspot"], "m3");
+    EXPECT_EQ(run.states[2]["screen"]["litHotspot"], nullptr);
+
+    const gfx::Rect m4{312, 108, 144, 54}, m3{463, 108, 142, 54}, both = m4.united(m3);
+    const auto rest = gfx::readPng(dir / "rest.png");
+    const auto litOnly = [&](const char* name, gfx::Rect hotspot) {
+        const gfx::Rect lit = differingArea(rest, gfx::readPng(dir / name), both);
+        EXPECT_FALSE(lit.empty()) << name;
+        EXPECT_EQ(lit.united(hotspot), hotspot) << name;
+    };
+    litOnly("first.png", m4);
+    litOnly("second.png", m3);
+    EXPECT_EQ(differingArea(rest, gfx::readPng(dir / "back.png"), both), gfx::Rect{});
+}

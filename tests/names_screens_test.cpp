@@ -155,27 +155,40 @@ TEST(NamesScreen, AMissingNamesListIsReportedAndTheScreenRollsEmptyRows) {
     for (const char* row : rowOrder) EXPECT_EQ((*findControl(run.states[1], row))["caption"], "");
 }
 
-TEST(NamesScreen, TheStripMovesOnePixelRightPerTickStartingFromItsLastColumns) {
+TEST(NamesScreen, TheStripMovesOnePixelRightPerTickFromItsLastColumnsAndWrapsPastColumnZero) {
     TempDir dir;
-    const std::string first = (dir / "first.png").string(), second = (dir / "second.png").string();
-    const auto run = runTitle(toFrm32 + "shot " + first + "\nstate\nwait 50\nshot " + second + "\nstate\nquit\n");
+    // Two ticks from the start, then four around the wrap, some 3,950 ticks later.
+    std::vector<std::string> shots;
+    std::string script = toFrm32;
+    for (int i = 0; i < 6; ++i) {
+        shots.push_back((dir / (std::to_string(i) + ".png")).string());
+        script += (i == 0 ? "" : i == 2 ? "wait 197550\n" : "wait 50\n") + std::string("shot ") + shots.back() + "\nstate\n";
+    }
+    const auto run = runTitle(script + "quit\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    ASSERT_EQ(run.states.size(), 2u);
+    ASSERT_EQ(run.states.size(), 6u);
     const gfx::Bitmap strip = gfx::readBmp(fs::path(test_paths::demoTree) / "art" / "frm32" / "m1.bmp");
     ASSERT_EQ(strip.width(), 4264);
     const auto* names = findWindow(run.states[0], "frm32");
     const int left = (*names)["left"].get<int>() + 216, top = (*names)["top"].get<int>() + 61;
+    const auto stripPos = [&](std::size_t i) { return run.states[i]["screen"]["stripPos"].get<int>(); };
     // The shots are taken after the tick of that moment: the first shows columns 3954 … 4263
-    // once the screen has been up for 50 ms or more, one column further back per tick.
-    const int firstPos = run.states[0]["screen"]["stripPos"];
-    for (const auto& [file, pos] : {std::pair{first, firstPos}, std::pair{second, int(run.states[1]["screen"]["stripPos"])}}) {
-        const gfx::Bitmap shot = gfx::readPng(file);
-        const int firstColumn = pos - 309;
-        for (int d = 0; d < 310; d += 7)
+    // once the screen has been up for 50 ms or more, one column further back per tick. Below
+    // column 1 the columns go on from 4263 down.
+    EXPECT_EQ(stripPos(0), 4263);
+    EXPECT_EQ(stripPos(2), 311);
+    for (std::size_t i = 0; i < shots.size(); ++i) {
+        if (i != 0 && i != 2) {
+            EXPECT_EQ(stripPos(i), stripPos(i - 1) - 1) << i;
+        }
+        const gfx::Bitmap shot = gfx::readPng(shots[i]);
+        for (int d = 0; d < 310; d += 3) {
+            const int column = stripPos(i) - 309 + d;
             for (int y = 0; y < 108; y += 9)
-                ASSERT_EQ(shot.pixel(left + d, top + y), strip.pixel(firstColumn + d, y)) << file << " column " << d;
+                ASSERT_EQ(shot.pixel(left + d, top + y), strip.pixel(column > 0 ? column : column + 4263, y))
+                    << "shot " << i << " column " << d;
+        }
     }
-    EXPECT_EQ(int(run.states[1]["screen"]["stripPos"]), firstPos - 1);
 }
 
 TEST(AboutProgram, TheMainMenuShowsItModallyAndAClickOrEscapeClosesIt) {
