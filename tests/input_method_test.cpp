@@ -307,6 +307,7 @@ TEST_F(BadKeyboardTest, RecordsAndCodesThatCannotBeUsedTypeNothingOrReport) {
     EXPECT_EQ(tables.lookUp('g').outcome, unreadable);
     EXPECT_EQ(tables.lookUp('h').outcome, unreadable);
     EXPECT_EQ(tables.lookUp(0).outcome, unreadable);
+    EXPECT_EQ(tables.lookUp(KeyboardTables::keyCount).outcome, letter);  // the last entry
     EXPECT_EQ(tables.lookUp(127).outcome, unreadable);
 
     InputMethod im(tables);

@@ -132,24 +132,31 @@ TEST(Players, TenSecondJumpsStopAtTheStartAndAtTheEnd) {
 }
 
 // Paused at the second page's start, ten seconds back and ten seconds on land exactly on that start
-// again: the tour turns to the second page there, the story only past it.
-TEST(Players, TenSecondsOnToExactlyTheNextPagesStartTurnsTheTourButNotTheStory) {
+// again: the tour turns to the second page there, the story only past it. Ten seconds on and back
+// once more land on the second page's start from after it: that page stays.
+TEST(Players, TenSecondJumpsLandingExactlyOnAPagesStart) {
     for (const PlayerPlace* player : {&tour, &story}) {
+        const std::string tenNext = PlayerPlace::click(player->tenNext), tenBack = PlayerPlace::click(player->tenBack);
         const auto run = runTitle(player->open + PlayerPlace::click(player->pause) + PlayerPlace::click(player->pageDown) +
                                   PlayerPlace::click(player->play) + PlayerPlace::click(player->pause) + "state\n" +
-                                  PlayerPlace::click(player->tenBack) + "state\n" + PlayerPlace::click(player->tenNext) +
+                                  tenBack + "state\n" + tenNext + "state\nwait 600\n" + tenNext + "state\n" + tenBack +
                                   "state\nquit\n");
         ASSERT_EQ(run.exitCode, 0) << run.errors;
-        ASSERT_EQ(run.states.size(), 3u);
+        ASSERT_EQ(run.states.size(), 5u);
         const auto& s = run.states;
         const std::string name = s[0]["active"];
+        const auto page = [&](std::size_t i) { return s[i]["screen"]["currentPage"].get<int>(); };
         const int secondPage = s[0]["screen"]["pageStarts"][1];
         ASSERT_EQ(position(s[0]), secondPage) << name;
-        ASSERT_EQ(s[0]["screen"]["currentPage"], 1) << name;
+        ASSERT_EQ(page(0), 1) << name;
         EXPECT_EQ(position(s[1]), secondPage - 10000) << name;
-        EXPECT_EQ(s[1]["screen"]["currentPage"], 0) << name;
+        EXPECT_EQ(page(1), 0) << name;
         EXPECT_EQ(position(s[2]), secondPage) << name;
-        EXPECT_EQ(s[2]["screen"]["currentPage"], name == "frm2" ? 1 : 0) << name;
+        EXPECT_EQ(page(2), name == "frm2" ? 1 : 0) << name;
+        EXPECT_EQ(position(s[3]), secondPage + 10000) << name;
+        EXPECT_EQ(page(3), 1) << name;
+        EXPECT_EQ(position(s[4]), secondPage) << name;
+        EXPECT_EQ(page(4), 1) << name;
     }
 }
 
