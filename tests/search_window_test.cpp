@@ -115,8 +115,8 @@ TEST(SearchWindow, TheTextIsComparedInItsTypedShapes) {
 // Glyphs selected by dragging across the box from right to left (the caret at the selection's
 // left end) are cut by Backspace as by Delete, and a ligature cut so retypes none of its letters.
 TEST(SearchWindow, BackspaceAndDeleteCutTheGlyphsSelectedWithTheMouse) {
-    // From the right end of the box to its left edge: all of "aef"; from just left of the last
-    // glyph typed of "agh": the ligature alone.
+    // From the right end of the box to its left edge: all of "aef"; from between the ligature and
+    // the letter typed first of "agh": the ligature alone.
     const std::string selectAll = "down 243 38\nmove 30 38\nup 30 38\nstate\n";
     const std::string selectLigature = "down 228 38\nmove 30 38\nup 30 38\nstate\n";
     std::string script = toFrm21 + openSearch;
