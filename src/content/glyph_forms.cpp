@@ -38,10 +38,7 @@ constexpr std::uint8_t nonJoiningCodes[] = {1,   2,   3,   4,   5,   6,   11,  1
                                             23,  24,  25,  27,  28,  32,  92,  138, 174, 179, 180, 181, 182,
                                             184, 189, 195, 196, 197, 198, 199, 200, 201, 202, 245, 247, 249};
 
-struct LigaturePair {
-    std::uint8_t left, right, ligature;
-};
-constexpr LigaturePair ligaturePairs[] = {{31, 134, 137}, {31, 135, 136}, {35, 134, 141}, {35, 135, 140},
+constexpr LigaturePair ligaturePairTable[] = {{31, 134, 137}, {31, 135, 136}, {35, 134, 141}, {35, 135, 140},
                                           {37, 134, 143}, {37, 135, 142}, {33, 134, 139}, {33, 135, 138}};
 
 bool holds(Codes codes, std::uint8_t code) { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
@@ -98,6 +95,10 @@ bool isFourForm(FormClass c) {
     return c == FormClass::initial || c == FormClass::medial || c == FormClass::final || c == FormClass::isolated;
 }
 
+std::span<const std::uint8_t> orderedForms(FormClass c) { return orderedTable(c); }
+
+std::span<const LigaturePair> ligaturePairs() { return ligaturePairTable; }
+
 bool isLigature(std::uint8_t code) { return code >= 136 && code <= 143; }
 bool isNonJoining(std::uint8_t code) { return holds(nonJoiningCodes, code); }
 
@@ -126,7 +127,7 @@ std::uint8_t withoutRightJoin(std::uint8_t left) {
 }
 
 void formFirstLigature(std::string& text) {
-    for (const LigaturePair& pair : ligaturePairs) {
+    for (const LigaturePair& pair : ligaturePairTable) {
         const char seek[] = {char(pair.left), char(pair.right), 0};
         if (const std::size_t at = text.find(seek); at != std::string::npos) {
             text.replace(at, 2, 1, char(pair.ligature));

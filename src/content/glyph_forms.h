@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace vemra::content {
@@ -36,6 +37,17 @@ std::uint8_t withoutLeftJoin(std::uint8_t right);
 // The glyph left of the caret gains / loses its join to the letter typed before it.
 std::uint8_t withRightJoin(std::uint8_t left);
 std::uint8_t withoutRightJoin(std::uint8_t left);
+
+// The ordered table of a class: position k of the tables of one family (the four-form tables, the
+// two-form tables, the ligatures) is the same letter in another shape.
+std::span<const std::uint8_t> orderedForms(FormClass c);
+
+// A final alef (left, as stored) after an initial or medial lam (right), merged into one glyph.
+struct LigaturePair {
+    std::uint8_t left, right, ligature;
+};
+// In the order in which they are tried.
+std::span<const LigaturePair> ligaturePairs();
 
 // Replaces the first lam-alef pair that the text holds, in the order the pairs are tried, by its
 // ligature, at the pair's first occurrence: at most one ligature per call.

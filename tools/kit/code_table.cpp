@@ -118,20 +118,24 @@ constexpr LigaturePair ligaturePairTable[] = {
     {37, 134, 143, 0xFEFA}, {37, 135, 142, 0xFEF9}, {33, 134, 139, 0xFEF8}, {33, 135, 138, 0xFEF7},
 };
 
-// A Persian layout on the ASCII keys, with the alefs where the input method retypes them.
+// The Persian layout of the title's platform on the ASCII keys (the program's own
+// src/content/persian_layout.cpp names its sources), with the alefs where the input method
+// retypes them, on the keys whose letters the demo's font has. A key types the glyph its character
+// shows in a right-to-left line: the key of « types the picture », the key that types ")" the
+// picture "(".
 constexpr KeyBinding keyTable[] = {
     {'q', U'\u0636'}, {'w', U'\u0635'}, {'e', U'\u062B'}, {'r', U'\u0642'}, {'t', U'\u0641'},
     {'y', U'\u063A'}, {'u', U'\u0639'}, {'i', U'\u0647'}, {'o', U'\u062E'}, {'p', U'\u062D'},
-    {'[', U'\u062C'}, {']', U'\u0686'}, {'a', U'\u0634'}, {'s', U'\u0633'}, {'d', U'\u06CC'},
-    {'f', U'\u0628'}, {'g', U'\u0644'}, {'h', U'\u0627'}, {'j', U'\u062A'}, {'k', U'\u0646'},
-    {'l', U'\u0645'}, {';', U'\u06A9'}, {'\'', U'\u06AF'}, {'z', U'\u0638'}, {'x', U'\u0637'},
-    {'c', U'\u0632'}, {'v', U'\u0631'}, {'b', U'\u0630'}, {'n', U'\u062F'}, {'m', U'\u067E'},
-    {',', U'\u0648'}, {'.', U'.'}, {'/', U'/'},
-    {'C', U'\u0698'}, {'V', U'\u0624'}, {'X', U'\u0626'}, {'Z', U'\u0629'}, {'M', U'\u0621'},
-    {'G', U'\u06C0'}, {'H', U'\u0622'}, {'N', U'\u0623'}, {'B', U'\u0625'}, {'Y', U'\u0625'},
-    {'J', U'\u0640'}, {'T', U'\u060C'}, {'"', U'\u061B'}, {'?', U'\u061F'}, {':', U':'},
-    {'!', U'!'}, {'(', U'('}, {')', U')'}, {'K', U'\u00AB'}, {'L', U'\u00BB'}, {'-', U'-'},
-    {'%', U'\u066A'}, {' ', U' '},
+    {'[', U'\u062C'}, {']', U'\u0686'}, {'\\', U'\u067E'}, {'a', U'\u0634'}, {'s', U'\u0633'},
+    {'d', U'\u06CC'}, {'f', U'\u0628'}, {'g', U'\u0644'}, {'h', U'\u0627'}, {'j', U'\u062A'},
+    {'k', U'\u0646'}, {'l', U'\u0645'}, {';', U'\u06A9'}, {'\'', U'\u06AF'}, {'z', U'\u0638'},
+    {'x', U'\u0637'}, {'c', U'\u0632'}, {'v', U'\u0631'}, {'b', U'\u0630'}, {'n', U'\u062F'},
+    {'m', U'\u0626'}, {',', U'\u0648'}, {'.', U'.'}, {'/', U'/'},
+    {'C', U'\u0698'}, {'V', U'\u0624'}, {'Z', U'\u0629'}, {'M', U'\u0621'},
+    {'H', U'\u0622'}, {'N', U'\u0623'}, {'B', U'\u0625'}, {'Y', U'\u0625'},
+    {'J', U'\u0640'}, {'T', U'\u060C'}, {'?', U'\u061F'}, {':', U':'},
+    {'!', U'!'}, {'(', U'('}, {')', U')'}, {'K', U'\u00BB'}, {'L', U'\u00AB'}, {'-', U'-'},
+    {' ', U' '},
     {'0', U'\u06F0'}, {'1', U'\u06F1'}, {'2', U'\u06F2'}, {'3', U'\u06F3'}, {'4', U'\u06F4'},
     {'5', U'\u06F5'}, {'6', U'\u06F6'}, {'7', U'\u06F7'}, {'8', U'\u06F8'}, {'9', U'\u06F9'},
 };

@@ -1,16 +1,15 @@
 #include "kit/shaper.h"
 
 #include <algorithm>
+#include <mutex>
 #include <cstdio>
 #include <optional>
 #include <vector>
 
 #include "kit/code_table.h"
-#include "kit/utf8.h"
+#include "platform/gfx/utf8.h"
 
 namespace vemra::kit {
-
-namespace {
 
 char32_t normalised(char32_t c) {
     if (c >= U'0' && c <= U'9') return U'\u06F0' + (c - U'0');
@@ -23,6 +22,8 @@ char32_t normalised(char32_t c) {
     default: return c;
     }
 }
+
+namespace {
 
 // Brackets and guillemets stand at the other side of their text in right-to-left lines, so they
 // take each other's picture.
@@ -39,7 +40,7 @@ char32_t mirrored(char32_t c) {
 std::string describe(char32_t c) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
-    return "\"" + encodeUtf8(c) + "\" (" + code + ")";
+    return "\"" + gfx::encodeUtf8(c) + "\" (" + code + ")";
 }
 
 // One character of the text: its letter, or null for a zero-width non-joiner.
@@ -47,7 +48,7 @@ using Item = const Letter*;
 
 std::vector<Item> items(std::string_view utf8) {
     std::size_t errorAt = 0;
-    const auto text = decodeUtf8(utf8, &errorAt);
+    const auto text = gfx::decodeUtf8(utf8, &errorAt);
     if (!text) throw ShapeError("text is not UTF-8 (bad byte at offset " + std::to_string(errorAt) + ")");
     std::vector<Item> result;
     for (const char32_t c : *text) {
@@ -109,9 +110,18 @@ std::vector<std::optional<std::uint8_t>> glyphCodes(const std::vector<Item>& tex
     return codes;
 }
 
-}  // namespace
+std::mutex& sourcesMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
 
-std::string shape(std::string_view utf8) {
+std::map<std::string, std::string>& sources() {
+    static std::map<std::string, std::string> shaped;
+    return shaped;
+}
+
+// The glyph codes of the text in visual order.
+std::string shapeVisual(std::string_view utf8) {
     const std::vector<Item> text = items(utf8);
     const auto codes = glyphCodes(text);
 
@@ -144,6 +154,20 @@ std::string shape(std::string_view utf8) {
     std::string visual;
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) visual += *run;
     return visual;
+}
+
+}  // namespace
+
+std::string shape(std::string_view utf8) {
+    std::string visual = shapeVisual(utf8);
+    const std::lock_guard lock(sourcesMutex());
+    sources()[visual] = std::string(utf8);
+    return visual;
+}
+
+std::map<std::string, std::string> shapedSources() {
+    const std::lock_guard lock(sourcesMutex());
+    return sources();
 }
 
 }  // namespace vemra::kit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,5 +20,13 @@ public:
 // breaks the join. Latin and Arabic-Indic digits become Persian ones; Arabic kaf and yeh become
 // the Persian letters. Throws ShapeError naming the first character it cannot show.
 std::string shape(std::string_view utf8);
+
+// The character the fonts show for `c`: Latin and Arabic-Indic digits as Persian ones, Arabic kaf
+// and yeh as the Persian letters.
+char32_t normalised(char32_t c);
+
+// Every text shaped so far, by its glyph codes: the logical text each stored line was made from,
+// so that tests can read a line back against its source.
+std::map<std::string, std::string> shapedSources();
 
 }  // namespace vemra::kit

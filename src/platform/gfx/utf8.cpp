@@ -1,6 +1,6 @@
-#include "kit/utf8.h"
+#include "platform/gfx/utf8.h"
 
-namespace vemra::kit {
+namespace vemra::gfx {
 
 std::optional<std::u32string> decodeUtf8(std::string_view text, std::size_t* errorAt) {
     std::u32string out;
@@ -57,4 +57,4 @@ std::string encodeUtf8(char32_t c) {
     return out;
 }
 
-}  // namespace vemra::kit
+}  // namespace vemra::gfx
