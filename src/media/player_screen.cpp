@@ -209,6 +209,12 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
     };
     onActivate = [this](ui::Widget&) { Activate(); };
     describeScreen = [this](nlohmann::json& screen) { describeState(screen); };
+    showsText([this] {
+        std::vector<std::string> lines = pageLines_;
+        for (std::string& line : lines)  // the mark of a white line is not part of its text
+            if (const auto mark = line.find('\x0e'); mark != std::string::npos) line.erase(mark, 1);
+        return lines;
+    });
     ui::app().handle([this] { FormCreate(); });
 }
 

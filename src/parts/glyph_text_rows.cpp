@@ -20,6 +20,10 @@ void GlyphTextRows::setLines(std::vector<std::string> lines) {
     if (layout_.maxTopNotBelowZero) textMaxTop_ = std::max(textMaxTop_, 0);
 }
 
+std::vector<std::string> GlyphTextRows::shownLines() const {
+    return area_.showing() ? lines_ : std::vector<std::string>();
+}
+
 void GlyphTextRows::draw(bool restoreStrips) {
     if (!area_.showing()) return;
     // What is still to be painted would cover the glyphs drawn straight onto the window.

@@ -36,6 +36,8 @@ public:
     // A new text, shown from its first line (drawn at the next draw()).
     void setLines(std::vector<std::string> lines);
     int lineCount() const { return int(lines_.size()); }
+    // The lines of the text while its area shows, else none.
+    std::vector<std::string> shownLines() const;
     int textTop() const { return textTop_; }
     int textMaxTop() const { return textMaxTop_; }
 

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "content/glyph_map.h"
+#include "content/logical_text.h"
 #include "designs/design.h"
 #include "platform/ui/application.h"
 #include "platform/ui/hex.h"
@@ -32,6 +34,14 @@ Tsear::Tsear()
     input_.onNoLetter = [this] { shell::navigation().openModal("Frm37", *this); };
     me1_.onKeyDown = [this](ui::Widget&, int& key, unsigned) { keyDownInBox(key); };
     me1_.onKeyPress = [this](ui::Widget&, std::uint8_t& ch) { keyPressInBox(ch); };
+    // A letter from a desktop keyboard set to Persian, or pasted, is typed with the key that types it.
+    me1_.onCharacter = [this](ui::Widget&, char32_t c) {
+        if (const auto key = content::glyphMap().keyFor(c)) {
+            std::uint8_t ch = *key;
+            keyPressInBox(ch);
+        }
+    };
+    copyText = [this] { return content::logicalText(std::vector<std::string>{input_.text()}); };
 
     shell::component<ui::Label>(*this, "Label3").onClick = [this](ui::Widget&) { rad1_.setChecked(true); };
     shell::component<ui::Label>(*this, "Label4").onClick = [this](ui::Widget&) { rad2_.setChecked(true); };

@@ -1,6 +1,7 @@
 #include "shell/screen.h"
 
 #include "content/content_source.h"
+#include "content/logical_text.h"
 #include "platform/ui/application.h"
 #include "shell/artwork.h"
 #include "shell/backdrop.h"
@@ -132,6 +133,10 @@ void Screen::activateStandard() {
         trackFlag() = 1;
         timer(traits_.trackTimer)->setEnabled(true);
     }
+}
+
+void Screen::showsText(std::function<std::vector<std::string>()> lines) {
+    copyText = [lines = std::move(lines)] { return content::logicalText(lines()); };
 }
 
 void Screen::afterShowing(std::function<void()> step) {

@@ -65,6 +65,9 @@ protected:
     // Runs `step` each time the screen is shown, after the steps every screen takes (it becomes the
     // current screen and is centred).
     void afterShowing(std::function<void()> step);
+    // The stored lines of the text the screen shows (none while it shows none), which Ctrl+C puts
+    // on the clipboard as Unicode text.
+    void showsText(std::function<std::vector<std::string>()> lines);
     void endHoverOn(std::string_view widget);
     void lightHotspot(ui::Picture& hotspot, ui::Picture& lit);
     void endHover();

@@ -32,6 +32,7 @@ PartedArticle::PartedArticle(std::string_view name, shell::ScreenTraits traits, 
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     setExitCorner(layout.exitCorner, layout.exitLook);
     onDeactivate = [this](ui::Widget&) { timer("T1")->setEnabled(false); };
+    showsText([this] { return textRows_.shownLines(); });
     describeScreen = [this](nlohmann::json& screen) {
         screen["textTop"] = textRows_.textTop();
         screen["textMaxTop"] = textRows_.textMaxTop();

@@ -74,6 +74,10 @@ Tfrm5::Tfrm5(shell::Screen& mainMenu)
         screen["placeTextShown"] = get<ui::Memo>("me1").top() != parkedTop;
         screen["placeText"] = ui::hexBytes(get<ui::Memo>("me1").text());
     };
+    showsText([this] {
+        const auto& shown = get<ui::Memo>("me1");
+        return shown.top() != parkedTop ? shown.lines() : std::vector<std::string>();
+    });
     ui::app().handle([this] { FormCreate(); });
 }
 

@@ -58,6 +58,7 @@ SecondaryTextScreen::SecondaryTextScreen(std::string_view name, shell::ScreenTra
     background().onMouseMove = [this](ui::Widget&, unsigned, int, int) { unlightExit(); };
     setExitCorner("m6", "m9");
     onActivate = [this](ui::Widget&) { FormActivate(); };
+    showsText([this] { return textRows_.shownLines(); });
     describeScreen = [this](nlohmann::json& screen) { parts::describeTextRows(screen, textRows_, repeat_, watch_); };
 }
 

@@ -40,6 +40,7 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
     background().onClick = [this](ui::Widget&) { parts::hidePanel(get<ui::Panel>("Panel1"), background()); };
     setExitCorner("m6", "m9");
     afterShowing([this] { FormShow(); });
+    showsText([this] { return textRows_.shownLines(); });
     describeScreen = [this](nlohmann::json& screen) {
         titles_.describe(screen);
         parts::describeTextRows(screen, textRows_, repeat_, watch_);

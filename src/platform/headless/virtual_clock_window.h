@@ -21,6 +21,8 @@ public:
         window_->present(display, changed);
     }
     void setCursor(std::shared_ptr<const ui::CursorShape> cursor) override;
+    void setClipboardText(std::string utf8) override { window_->setClipboardText(std::move(utf8)); }
+    std::string clipboardText() const override { return window_->clipboardText(); }
 
 private:
     std::unique_ptr<ui::Backend> window_;

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "platform/gfx/png.h"
+#include "platform/gfx/utf8.h"
 #include "platform/script/state.h"
 #include "platform/ui/trace.h"
 #include "platform/ui/window.h"
@@ -36,7 +37,7 @@ std::vector<std::string> words(std::string_view line) {
 const std::pair<const char*, Op> opNames[] = {
     {"wait", Op::wait},   {"move", Op::move},       {"down", Op::down},         {"up", Op::up},
     {"click", Op::click}, {"dblclick", Op::dblclick}, {"key", Op::key},         {"char", Op::charCode},
-    {"type", Op::type},   {"close", Op::close},     {"deactivate", Op::deactivate}, {"activate", Op::activate},
+    {"type", Op::type},   {"text", Op::text},   {"close", Op::close},     {"deactivate", Op::deactivate}, {"activate", Op::activate},
     {"shot", Op::shot},   {"state", Op::state},     {"quit", Op::quit},
 };
 
@@ -156,9 +157,11 @@ std::vector<Command> parseScript(std::istream& in) {
             needInts(1);
             if (c.a < 0 || c.a > 255) fail("character code out of range");
             break;
-        case Op::type: {
+        case Op::type:
+        case Op::text: {
             const auto space = line.find(' ');
             c.text = space == std::string_view::npos ? std::string() : std::string(line.substr(space + 1));
+            if (c.op == Op::text && !gfx::decodeUtf8(c.text)) fail("not UTF-8");
             break;
         }
         case Op::shot:
@@ -237,6 +240,14 @@ void ScriptRunner::run(const Command& c) {
         break;
     case Op::type:
         for (unsigned char ch : c.text) post(T::keyPress, ch);
+        break;
+    case Op::text:
+        for (const char32_t ch : gfx::decodeUtf8(c.text).value_or(std::u32string())) {
+            ui::InputEvent e;
+            e.type = T::character;
+            e.character = ch;
+            app_.postInput(e);
+        }
         break;
     case Op::close:
         post(T::closeRequest);

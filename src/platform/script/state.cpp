@@ -52,6 +52,7 @@ nlohmann::json stateReport(ui::Application& app) {
     ui::Window* active = app.activeWindow();
     state["active"] = active ? nlohmann::json(active->name()) : nlohmann::json(nullptr);
     state["programActive"] = app.programActive();
+    state["clipboard"] = app.backend().clipboardText();
     state["cursor"] = app.currentCursor();
     state["hint"] = app.hintText();
     state["controls"] = nlohmann::json::array();

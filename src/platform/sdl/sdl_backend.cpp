@@ -40,6 +40,9 @@ public:
     void pause(std::int64_t ns) override;
     ui::AudioOutput& audio() override { return *audio_; }
     int windowScale() const override { return scale_; }
+    // The desktop's clipboard (X's CLIPBOARD selection, held by the program while it runs).
+    void setClipboardText(std::string utf8) override { SDL_SetClipboardText(utf8.c_str()); }
+    std::string clipboardText() const override;
 
 private:
     // Handles one SDL event; true when it was a wake-up.
@@ -212,6 +215,11 @@ DisplayPlacement SdlBackendImpl::placement() const {
     int width = 0, height = 0;
     SDL_GetWindowSizeInPixels(window_.get(), &width, &height);
     return placeDisplay(logical_, {width, height});
+}
+
+std::string SdlBackendImpl::clipboardText() const {
+    const std::unique_ptr<char, decltype(&SDL_free)> text(SDL_GetClipboardText(), SDL_free);
+    return text ? std::string(text.get()) : std::string();
 }
 
 void SdlBackendImpl::setCursor(std::shared_ptr<const ui::CursorShape> cursor) {

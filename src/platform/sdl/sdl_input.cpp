@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gfx/utf8.h"
+
 #include "platform/sdl/sdl_keys.h"
 
 namespace vemra::sdl {
@@ -119,12 +121,15 @@ void InputTranslator::keyUp(const SDL_KeyboardEvent& key, std::deque<InputEvent>
     if (code != 0) out.push_back({.type = InputEvent::Type::keyUp, .key = code, .shift = modifierBits(key.keysym.mod)});
 }
 
-// Typed text becomes one key press per byte; the title types single-byte codes only, so
-// characters outside ASCII are left out.
+// Typed text becomes one key press per ASCII character, as the title's keys type single bytes;
+// a character beyond ASCII (a desktop keyboard set to another language) is a character event.
 void InputTranslator::text(const char* utf8, std::deque<InputEvent>& out) {
-    for (const char* p = utf8; *p != '\0'; ++p) {
-        const auto byte = static_cast<unsigned char>(*p);
-        if (byte < 0x80) out.push_back({.type = InputEvent::Type::keyPress, .key = byte, .shift = modifierBits(SDL_GetModState())});
+    const auto characters = gfx::decodeUtf8(utf8);
+    if (!characters) return;
+    const unsigned shift = modifierBits(SDL_GetModState());
+    for (const char32_t c : *characters) {
+        if (c < 0x80) out.push_back({.type = InputEvent::Type::keyPress, .key = int(c), .shift = shift});
+        else out.push_back({.type = InputEvent::Type::character, .shift = shift, .character = c});
     }
 }
 

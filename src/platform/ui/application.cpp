@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/gfx/font.h"
+#include "platform/gfx/utf8.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screenshot.h"
 #include "platform/ui/timer.h"
@@ -335,6 +336,7 @@ void Application::dispatch(const InputEvent& e) {
     case T::keyDown:
     case T::keyUp:
     case T::keyPress:
+    case T::character:
         dispatchKey(e);
         break;
     }
@@ -430,6 +432,16 @@ void Application::dispatchKey(const InputEvent& e) {
     Ref<Window> window(w);
     Widget* focus = w->focusedControl();
     if (focus && (!focus->showing() || !focus->enabledInTree())) focus = nullptr;
+    if (e.type == T::character) {
+        if (focus && focus->onCharacter) handle([&] { focus->onCharacter(*focus, e.character); });
+        return;
+    }
+    if (e.type == T::keyDown && (e.shift & (ctrlKey | altKey)) == ctrlKey && (e.key == 'C' || e.key == 'V')) {
+        // The program's own keys: no screen sees them.
+        if (e.key == 'C') copyFrom(*w);
+        else if (focus) pasteInto(*focus);
+        return;
+    }
     if (e.type == T::keyDown) {
         if (e.key == vk::f4 && (e.shift & altKey)) {
             w->close();
@@ -447,6 +459,26 @@ void Application::dispatchKey(const InputEvent& e) {
         std::uint8_t ch = std::uint8_t(e.key);
         if (focus) handle([&] { focus->keyPress(ch); });
         if (ch != 0 && window) handle([&] { w->keyPress(ch); });
+    }
+}
+
+void Application::copyFrom(Window& w) {
+    if (!w.copyText) return;
+    std::optional<std::string> text;
+    handle([&] { text = w.copyText(); });
+    if (!text || text->empty()) return;  // a screen showing no text leaves the clipboard alone
+    backend_.setClipboardText(*text);
+    trace("clipboard", std::to_string(text->size()) + " bytes from " + w.name());
+}
+
+void Application::pasteInto(Widget& focus) {
+    if (!focus.onCharacter) return;
+    const auto text = gfx::decodeUtf8(backend_.clipboardText());
+    if (!text) return;
+    Ref<Widget> target(&focus);
+    for (const char32_t c : *text) {
+        if (!target) return;
+        handle([&] { target->onCharacter(*target, c); });
     }
 }
 

@@ -129,6 +129,9 @@ private:
     void dispatch(const InputEvent& e);
     void dispatchMouse(const InputEvent& e);
     void dispatchKey(const InputEvent& e);
+    // Ctrl+C: the window's text onto the clipboard. Ctrl+V: the clipboard's characters typed into the focus.
+    void copyFrom(Window& w);
+    void pasteInto(Widget& focus);
     void setHover(Widget* w);
     void updateCursor(Widget* w);
     Window* windowAt(gfx::Point p) const;

@@ -63,6 +63,14 @@ public:
     virtual void pause(std::int64_t ns) = 0;
 
     virtual AudioOutput& audio() = 0;
+
+    // The clipboard's text (UTF-8): a recorded one, which runs without a desktop report; a window
+    // backend uses the desktop's.
+    virtual void setClipboardText(std::string utf8) { clipboard_ = std::move(utf8); }
+    virtual std::string clipboardText() const { return clipboard_; }
+
+private:
+    std::string clipboard_;
 };
 
 }  // namespace vemra::ui

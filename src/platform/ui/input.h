@@ -25,6 +25,7 @@ struct InputEvent {
         keyDown,
         keyUp,
         keyPress,       // a typed character, `code` is its byte
+        character,      // a character a desktop keyboard or a paste typed beyond ASCII, in `character`
         closeRequest,   // the user asked to close the active window (window manager, Alt+F4)
         focusGained,    // the program became the user's active application
         focusLost,
@@ -36,6 +37,7 @@ struct InputEvent {
     MouseButton button = MouseButton::left;
     int key = 0;       // virtual-key code, or the character code of a key press
     unsigned shift = 0;
+    char32_t character = 0;
 };
 
 }  // namespace vemra::ui

@@ -100,6 +100,9 @@ public:
     MouseMoveEvent onMouseMove;
     KeyEvent onKeyDown;
     KeyPressEvent onKeyPress;
+    // A character beyond ASCII typed while the control has the focus (a desktop keyboard set to
+    // another language, or a paste); controls without it do not take such characters.
+    std::function<void(Widget&, char32_t)> onCharacter;
 
     // What the toolkit calls on input; controls extend them with their own behaviour.
     virtual void mouseDown(MouseButton button, unsigned shift, gfx::Point local);

@@ -92,6 +92,9 @@ public:
 
     // Adds the window's own state variables to a state report's "screen" object.
     std::function<void(nlohmann::json& screen)> describeScreen = [](nlohmann::json&) {};
+    // The text the window shows, as UTF-8 lines, which Ctrl+C puts on the clipboard; unset where
+    // a window shows no text to copy.
+    std::function<std::string()> copyText;
 
 private:
     friend class Application;
