@@ -163,6 +163,30 @@ TEST(SearchWindow, AKeyWithoutALetterShowsTheKeyMessageModallyAndTheTextStays) {
     EXPECT_EQ(screen(s[1])["text"], "28");  // beh alone
 }
 
+// A desktop keyboard set to Persian types the same glyphs as the title's keys: the letters go to the
+// keys that type them, digits of every script to the digit keys, a letter no key types is dropped.
+// Ctrl+C copies the box as Unicode text, Ctrl+V types the clipboard back, and neither key types.
+TEST(SearchWindow, PersianCharactersTypeWithTheKeysThatTypeThemAndTheBoxCopiesAndPastes) {
+    const std::string clear = "key End\nkey Backspace\nkey Backspace\nkey Backspace\nkey Backspace\n";
+    const auto run = runTitle(toFrm21 + openSearch + "text \u0628\u0627\u0641\u06CC\nstate\nkey Ctrl+C\n" + clear +
+                              "state\nkey Ctrl+V\nstate\n" + chooseRad2 + find + "state\nquit\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    ASSERT_EQ(run.states.size(), 4u);
+    const auto& s = run.states;
+    EXPECT_EQ(screen(s[0])["text"], wordHex);
+    EXPECT_EQ(s[1]["clipboard"], "\u0628\u0627\u0641\u06CC");
+    EXPECT_EQ(screen(s[1])["text"], "");
+    EXPECT_EQ(screen(s[2])["text"], wordHex);
+    EXPECT_EQ(screen(s[3])["listTop"], 1);  // found as when typed with fhtd
+    EXPECT_EQ(s[3]["active"], "sear");
+
+    // Heh with yeh above has no key, nor has the non-joiner: beh, then three digits of three scripts.
+    const auto typed = runTitle(toFrm21 + openSearch + "type f123\nstate\n" + clear +
+                                "text \u06C0\u0628\u200C\u06F12\u0663\nstate\nquit\n");
+    ASSERT_EQ(typed.states.size(), 2u) << typed.errors;
+    EXPECT_EQ(screen(typed.states[1])["text"], screen(typed.states[0])["text"]);
+}
+
 TEST(SearchWindow, TheButtonsShowTheirPressedLookOnlyWhileHeldAndCloseByButtonOrCloseBox) {
     const auto run = runTitle(toFrm21 + openSearch + "down 199 110\nstate\nup 199 110\nwait 20\nstate\n" +
                               "down 70 110\nstate\nmove 200 20\nup 200 20\nwait 20\nstate\n" +

@@ -79,7 +79,9 @@ int keyCode(std::string_view name, unsigned& shift) {
         else break;
         name.remove_prefix(name.find('+') + 1);
     }
-    if (name == "F4") return ui::vk::f4;
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];  // a letter key, as Ctrl+C
+    if (int n = 0; name.size() >= 2 && name[0] == 'F' && parseInt(name.substr(1), n) && n >= 1 && n <= 12)
+        return ui::vk::f1 + n - 1;
     for (auto& [n, code] : names)
         if (name == n) return code;
     int code = 0;

@@ -13,7 +13,7 @@ enum ShiftBits : unsigned { shiftKey = 1, altKey = 2, ctrlKey = 4, leftButton = 
 namespace vk {
 inline constexpr int back = 8, tab = 9, enter = 13, shift = 16, control = 17, menu = 18, escape = 27,
                      space = 32, prior = 33, next = 34, end = 35, home = 36, left = 37, up = 38, right = 39,
-                     down = 40, insert = 45, del = 46, f4 = 115, f12 = 123;
+                     down = 40, insert = 45, del = 46, f1 = 112, f4 = 115, f5 = 116, f12 = 123;
 }
 
 // One input event from a backend or a script, in logical display coordinates.
