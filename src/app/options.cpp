@@ -29,6 +29,7 @@ const char* const help =
     "  --version            show the version and end\n"
     "\n"
     "F12 saves a picture of the display in $XDG_PICTURES_DIR (else ~/Pictures).\n"
+    "Ctrl+C copies the text a screen shows as Unicode; Ctrl+V types the clipboard into the search box.\n"
     "The program keeps its own files in $VEMRA_WINDOWS_DIR, else $XDG_STATE_HOME/vemra/windows.\n";
 
 namespace {
