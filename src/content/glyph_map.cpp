@@ -123,16 +123,19 @@ std::optional<std::uint8_t> GlyphMap::keyFor(char32_t c) const {
     return it->second;
 }
 
+ContentGlyphMap readGlyphMap() {
+    KeyboardTables keys;
+    std::optional<std::string> damage;
+    try {
+        keys.load();
+    } catch (const ContentError& e) {
+        damage = e.what();  // the keys read before the failure still count
+    }
+    return {GlyphMap::derive(keys), std::move(damage)};
+}
+
 const GlyphMap& glyphMap() {
-    static const GlyphMap map = [] {
-        KeyboardTables keys;
-        try {
-            keys.load();
-        } catch (const ContentError&) {
-            // The keys read before the failure still count.
-        }
-        return GlyphMap::derive(keys);
-    }();
+    static const GlyphMap map = readGlyphMap().map;
     return map;
 }
 

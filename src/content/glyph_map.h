@@ -52,9 +52,17 @@ private:
     std::string keysLeftOut_;
 };
 
-// The map of the program's content, built when first asked for from its keyboard tables. Tables
-// that cannot be read leave the keys after the failure out, without a word: the search window
-// reports them when it opens, as it always did.
+// The map of the program's content from its keyboard tables, and why the tables could not be read
+// whole (the keys after the failure are then left out).
+struct ContentGlyphMap {
+    GlyphMap map;
+    std::optional<std::string> damage;
+};
+ContentGlyphMap readGlyphMap();
+
+// The map of the program's content, built when first asked for. Tables that cannot be read leave
+// the keys after the failure out, without a word: the search window reports them when it opens,
+// as it always did.
 const GlyphMap& glyphMap();
 
 }  // namespace vemra::content

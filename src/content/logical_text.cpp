@@ -57,7 +57,7 @@ LogicalLine toLogical(std::string_view stored, const GlyphMap& map) {
             // A mark stays out of the join (the letters around it are neighbours); what another
             // code stood for is not known, so nothing is read across it.
             if (code >= firstMark && code <= lastMark) {
-                ++line.marksDropped;
+                ++line.marksDropped[code];
             } else {
                 ++line.leftOut[code];
                 previous = nullptr;

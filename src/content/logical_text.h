@@ -14,8 +14,8 @@ namespace vemra::content {
 struct LogicalLine {
     std::u32string text;
     int glyphs = 0;                      // codes carried over
-    int marksDropped = 0;                // zero-advance marks no key types
-    std::map<std::uint8_t, int> leftOut;  // unmapped codes, and how often
+    std::map<std::uint8_t, int> marksDropped;  // zero-advance marks no key types, and how often
+    std::map<std::uint8_t, int> leftOut;       // other unmapped codes, and how often
 };
 
 // The glyph codes of a stored line (visual order, leftmost first) as text in reading order: the
