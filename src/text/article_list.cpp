@@ -12,14 +12,6 @@ namespace vemra::text {
 
 using shell::un4;
 
-struct ArticleListMember {
-    std::string_view name;
-    int sectionCode;    // `selectedKind` while this list is current
-    int sectionRecord;  // its record in the section ranges
-    int animationSet;
-    const char* track;
-};
-
 namespace {
 
 const ArticleListMember members[] = {
@@ -34,6 +26,8 @@ nlohmann::json hexLines(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+std::span<const ArticleListMember> articleListMembers() { return members; }
 
 ArticleList::ArticleList(const ArticleListMember& member, shell::Screen& opener)
     : Screen(*designs::findDesign(member.name), {.animationSet = member.animationSet, .track = member.track}, &opener),

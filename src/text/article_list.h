@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "parts/arrow_repeat.h"
@@ -9,7 +10,16 @@
 
 namespace vemra::text {
 
-struct ArticleListMember;
+// What tells the five article lists apart.
+struct ArticleListMember {
+    std::string_view name;
+    int sectionCode;    // `selectedKind` while this list is current
+    int sectionRecord;  // its record in the section ranges
+    int animationSet;
+    const char* track;
+};
+
+std::span<const ArticleListMember> articleListMembers();
 
 // The five article list screens `frm10`, `frm11`, `frm12`, `frm21` and `frm22`: the titles of one
 // section in eight rows with line arrows, auto-repeat and the full-title overlay; a click on a

@@ -23,8 +23,8 @@ int animationSetFor(int kind) { return kind >= 1 && kind <= 4 ? animationSets[ki
 Tfrm19::Tfrm19(shell::Screen& list)
     : PartedArticle("frm19", {.animationTarget = "Label3", .animationSet = animationSetFor(un4().selectedKind), .track = {}},
                     list,
-                    {.partButton = "imgg",
-                     .partCount = 4,
+                    {.source = fourPartArticles,
+                     .partButton = "imgg",
                      .textArea = "l7",
                      .textBackground = "Image2",
                      .rows = {.rows = 7, .maxTopNotBelowZero = false, .shadowed = false},
@@ -40,11 +40,11 @@ Tfrm19::Tfrm19(shell::Screen& list)
 
 void Tfrm19::FormCreate() {
     if (un4().selectedKind != 0) loadSectionArtwork();
-    const auto starts = content::WholeTextFile::load("data2\\qem0003.dat");
-    const auto pool = content::WholeTextFile::load("data2\\qem0005.dat");
-    articleText_ = parts::cut(pool.text(), parts::readRange(starts, std::int64_t(un4().articleIndex) * 16 + 1));
-    readParts(content::WholeTextFile::load("data2\\qem0004.dat"), std::int64_t(un4().articleIndex) * 64 + 1);
-    textRows_.setLines(parts::textLines(parts::cut(articleText_, parts_[0])));
+    const auto starts = content::WholeTextFile::load(fourPartArticles.starts);
+    const auto pool = content::WholeTextFile::load(fourPartArticles.pool);
+    articleText_ = articleText(starts, pool, un4().articleIndex);
+    readParts(content::WholeTextFile::load(fourPartArticles.parts), un4().articleIndex);
+    textRows_.setLines(partLines(0));
 }
 
 void Tfrm19::loadSectionArtwork() {
@@ -67,7 +67,7 @@ void Tfrm19::resetListState() {
 void Tfrm19::choosePart(ui::Picture& button) {
     pressedButton_.press(button, get<ui::Picture>("Image1"));
     parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image2"));
-    textRows_.setLines(parts::textLines(parts::cut(articleText_, parts_[std::size_t(button.tag - 1)])));
+    textRows_.setLines(partLines(std::size_t(button.tag - 1)));
     textRows_.draw();
 }
 

@@ -7,19 +7,15 @@
 
 namespace vemra::text {
 
-namespace {
-constexpr int shortestPart = 15;
-constexpr std::int64_t partRecordLength = 16;
-}  // namespace
-
 PartedArticle::PartedArticle(std::string_view name, shell::ScreenTraits traits, shell::Screen& opener,
                              const PartedArticleLayout& layout)
     : Screen(*designs::findDesign(name), std::move(traits), &opener),
-      parts_(std::size_t(layout.partCount)),
+      parts_(std::size_t(layout.source.partCount)),
       textRows_(get<ui::Label>(layout.textArea), get<ui::Picture>(layout.textBackground), layout.rows,
                 zeroAdvanceCodes_),
       repeat_(*timer("t2")),
       watch_(*timer("T1"), [this] { activateStandard(); }),
+      source_(layout.source),
       partButtonName_(layout.partButton) {
     for (std::size_t k = 0; k < parts_.size(); ++k) {
         auto& button = partButton(k);
@@ -50,11 +46,15 @@ ui::Picture& PartedArticle::partButton(std::size_t index) {
     return get<ui::Picture>(partButtonName_ + std::to_string(index + 1));
 }
 
-void PartedArticle::readParts(const content::WholeTextFile& partIndex, std::int64_t firstField) {
+void PartedArticle::readParts(const content::WholeTextFile& partIndex, int article) {
     for (std::size_t k = 0; k < parts_.size(); ++k) {
-        parts_[k] = parts::readRange(partIndex, firstField + std::int64_t(k) * partRecordLength);
-        if (parts_[k].length < shortestPart) partButton(k).setEnabled(false);
+        parts_[k] = partRange(source_, partIndex, article, int(k));
+        if (!canBePicked(parts_[k])) partButton(k).setEnabled(false);
     }
+}
+
+std::vector<std::string> PartedArticle::partLines(std::size_t part) const {
+    return parts::textLines(partText(source_, articleText_, parts_[part]));
 }
 
 void PartedArticle::activateText() {

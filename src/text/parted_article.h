@@ -13,13 +13,14 @@
 #include "parts/text_pool.h"
 #include "platform/gfx/glyph_line.h"
 #include "shell/screen.h"
+#include "text/text_sources.h"
 
 namespace vemra::text {
 
 // The components a parted article screen names for the pieces they share.
 struct PartedArticleLayout {
+    const ArticleSource& source;
     std::string_view partButton;  // the part buttons are this name followed by 1, 2, …
-    int partCount;
     std::string_view textArea, textBackground;
     parts::TextRowsLayout rows;
     std::string_view upArrow, upLit, downArrow, downLit;
@@ -34,9 +35,11 @@ protected:
     PartedArticle(std::string_view name, shell::ScreenTraits traits, shell::Screen& opener,
                   const PartedArticleLayout& layout);
 
-    // The part ranges from the 16-character records of `partIndex` that start at `firstField`; a
-    // part shorter than 15 characters disables its button.
-    void readParts(const content::WholeTextFile& partIndex, std::int64_t firstField);
+    // The part ranges of article `article` in `partIndex`; a part too short to be picked disables
+    // its button.
+    void readParts(const content::WholeTextFile& partIndex, int article);
+    // The lines of part `part` (counted from 0) of the article.
+    std::vector<std::string> partLines(std::size_t part) const;
     // The steps the watch runs again: it waits for the next switch away, and the rows are drawn.
     void activateText();
     virtual void choosePart(ui::Picture& button) = 0;
@@ -52,6 +55,7 @@ protected:
 private:
     ui::Picture& partButton(std::size_t index);
 
+    const ArticleSource& source_;
     std::string partButtonName_;
 };
 

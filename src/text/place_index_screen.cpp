@@ -11,6 +11,7 @@
 #include "shell/navigation.h"
 #include "shell/un4.h"
 #include "text/section_entries.h"
+#include "text/text_sources.h"
 
 namespace vemra::text {
 
@@ -18,9 +19,7 @@ using shell::un4;
 
 namespace {
 
-constexpr int indexSection = 4;
-constexpr int firstPlaceTag = 50, lastPlaceTag = 70;
-constexpr int placeRecordLength = 16;
+constexpr int firstPlaceTag = 50, lastPlaceTag = firstPlaceTag + placeCount - 1;
 constexpr int placeTextTop = 124;
 constexpr int parkedTop = 2000;
 constexpr int indexTextMargin = 20;  // index texts end this far inside the list's width
@@ -84,8 +83,8 @@ Tfrm5::Tfrm5(shell::Screen& mainMenu)
 void Tfrm5::FormCreate() {
     auto& text = get<ui::Memo>("me2");
     auto& shown = get<ui::Memo>("me1");
-    placeRecords_ = content::WholeTextFile::load("data2\\qem0013.dat");
-    text.setLines(content::loadLines("data2\\qem0014.dat"));
+    placeRecords_ = content::WholeTextFile::load(placeRecordsFile);
+    text.setLines(content::loadLines(placeTextsFile));
     shown.setLines({});
     text.setTop(parkedTop);
     shown.setTop(parkedTop);
@@ -97,7 +96,7 @@ void Tfrm5::FormCreate() {
 
 void Tfrm5::buildIndex() {
     // A vector, so a section of any length is listed whole.
-    SectionEntries section = sectionEntries(indexSection);
+    SectionEntries section = sectionEntries(placeIndexSection);
     lineArticle_ = std::move(section.articles);
     auto& list = get<ui::ListBox>("ls1");
     for (std::string& title : section.titles) list.addItem(std::move(title));
@@ -116,11 +115,7 @@ void Tfrm5::showPlaceText(ui::Label& place) {
         place.window()->paintDirty();  // a later paint would cover the lit look drawn on the window
         shell::copyLitLook(place, get<ui::Picture>("Image1"));
     }
-    // A record beyond the file selects nothing.
-    const std::int64_t position = std::int64_t(place.tag - firstPlaceTag) * placeRecordLength + 1;
-    const parts::TextRange range = std::uint64_t(position) > placeRecords_.text().size()
-                                ? parts::TextRange{}
-                                : parts::readRange(placeRecords_, position);
+    const parts::TextRange range = placeRange(placeRecords_, place.tag - firstPlaceTag);
     auto& text = get<ui::Memo>("me2");
     text.setSelStart(range.start);
     text.setSelLength(range.length);

@@ -1,6 +1,5 @@
 #include "text/secondary_text_screens.h"
 
-#include <algorithm>
 #include <array>
 
 #include <nlohmann/json.hpp>
@@ -12,6 +11,7 @@
 #include "platform/ui/application.h"
 #include "shell/artwork.h"
 #include "shell/un4.h"
+#include "text/text_sources.h"
 
 namespace vemra::text {
 
@@ -23,7 +23,6 @@ constexpr const char* artworkModule = "data3\\qem007.dat";
 constexpr int textRows = 10;
 constexpr int textRowHeight = 25;
 constexpr int emptyStripHeight = 30;
-constexpr int maxEntries = 31;  // titles beyond these have no entry number and are left out
 
 constexpr std::array<std::string_view, 6> panelParts{"Image1", "lmtn", "Image4", "Image5", "lupmts", "ldnmts"};
 
@@ -32,9 +31,6 @@ std::string trackOfKind(int kind) {
     const int n = kind + 4;
     return std::string("data1\\") + (n < 10 ? "0" : "") + std::to_string(n) + ".dat";
 }
-
-// "data2\qem0" followed by the number.
-std::string textFile(int number) { return "data2\\qem0" + std::to_string(number) + ".dat"; }
 
 }  // namespace
 
@@ -86,7 +82,7 @@ Tfrm36::Tfrm36(shell::Screen& menu)
     afterShowing([this] {
         get<ui::Picture>("Image4").sendToBack();
         get<ui::Picture>("Image5").sendToBack();
-        showText(textFile(un4().selectedKind + 99));
+        showText(singleTextFile(un4().selectedKind));
         redrawAfterOpening_.arm();
     });
 }
@@ -125,12 +121,8 @@ Tfrm35::Tfrm35(shell::Screen& menu)
 
 void Tfrm35::FormShow() {
     titles_.sendArrowLooksBack();
-    const bool dashed = un4().selectedKind == 0;
-    std::vector<std::string> titles = content::loadLines(dashed ? "data2\\qem0151.dat" : "data2\\qem0132.dat");
-    titles.resize(std::min<std::size_t>(titles.size(), maxEntries));
-    if (dashed)
-        for (std::string& title : titles) title = "- " + title;
-    titles_.setTitles(std::move(titles));
+    const int kind = un4().selectedKind;
+    titles_.setTitles(listedTitles(content::loadLines(titleListFile(kind)), kind));
     redrawAfterOpening_.arm();
 }
 
@@ -144,9 +136,7 @@ void Tfrm35::drawRows() {
     SecondaryTextScreen::drawRows();
 }
 
-std::string Tfrm35::textPath(int entry) const {
-    return textFile((un4().selectedKind == 0 ? 140 : 110) + entry);
-}
+std::string Tfrm35::textPath(int entry) const { return listedTextFile(un4().selectedKind, entry); }
 
 void Tfrm35::markEntry(ui::Label& row) {
     titles_.rows().mark(row);

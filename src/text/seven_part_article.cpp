@@ -10,26 +10,13 @@ namespace vemra::text {
 
 using shell::un4;
 
-namespace {
-
-constexpr int partCount = 7;
-constexpr int articleRecordLength = 16;
-constexpr int partRecordLength = partCount * 16;
-
-// A part's range includes one character before and one after the text shown.
-std::string partText(const std::string& article, parts::TextRange range) {
-    return parts::cut(article, {range.start + 1, range.length - 2});
-}
-
-}  // namespace
-
 Tfrm20::Tfrm20(shell::Screen& placeScreen)
     : PartedArticle("frm20",
                     {.animationTarget = "Label3", .animationSet = 12, .trackTimer = "Tr1", .track = "data1\\05.dat",
                      .ownTrackFlag = true},
                     placeScreen,
-                    {.partButton = "Imgg",
-                     .partCount = partCount,
+                    {.source = sevenPartArticles,
+                     .partButton = "Imgg",
                      .textArea = "lmtn",
                      .textBackground = "mm",
                      .rows = {.rows = 7, .maxTopNotBelowZero = true, .firstRowTop = 0},
@@ -44,14 +31,13 @@ Tfrm20::Tfrm20(shell::Screen& placeScreen)
 }
 
 void Tfrm20::FormShow() {
-    const auto starts = content::WholeTextFile::load("data2\\qem0006.dat");
-    const auto partIndex = content::WholeTextFile::load("data2\\qem0007.dat");
-    const auto pool = content::WholeTextFile::load("data2\\qem0008.dat");
+    const auto starts = content::WholeTextFile::load(sevenPartArticles.starts);
+    const auto partIndex = content::WholeTextFile::load(sevenPartArticles.parts);
+    const auto pool = content::WholeTextFile::load(sevenPartArticles.pool);
     get<ui::Picture>("Image1").sendToBack();
     get<ui::Picture>("Image2").sendToBack();
-    const std::int64_t article = un4().articleIndex;
-    articleText_ = parts::cut(pool.text(), parts::readRange(starts, article * articleRecordLength + 1));
-    readParts(partIndex, article * partRecordLength + 1);
+    articleText_ = articleText(starts, pool, un4().articleIndex);
+    readParts(partIndex, un4().articleIndex);
     textRows_.setLines({});
 }
 
@@ -59,7 +45,7 @@ void Tfrm20::resetListState() { activateText(); }
 
 void Tfrm20::choosePart(ui::Picture& button) {
     pressedButton_.press(button, get<ui::Picture>("Image3"));
-    textRows_.setLines(parts::textLines(partText(articleText_, parts_[std::size_t(button.tag - 1)])));
+    textRows_.setLines(partLines(std::size_t(button.tag - 1)));
     parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("mm"));
     textRows_.draw();
 }

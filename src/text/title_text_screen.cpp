@@ -1,7 +1,5 @@
 #include "text/title_text_screen.h"
 
-#include <algorithm>
-
 #include <nlohmann/json.hpp>
 
 #include "content/text_readers.h"
@@ -10,6 +8,7 @@
 #include "parts/row_colours.h"
 #include "parts/text_pool.h"
 #include "shell/un4.h"
+#include "text/text_sources.h"
 
 namespace vemra::text {
 
@@ -17,7 +16,6 @@ using shell::un4;
 
 namespace {
 
-constexpr int recordLength = 16;
 constexpr int titleRight = 5;  // titles end this far inside their row's right edge
 constexpr int titleTop = 2;
 
@@ -50,12 +48,11 @@ Tfrm18::Tfrm18(shell::Screen& mainMenu)
 void Tfrm18::FormShow() {
     redrawAfterOpening_.arm();
     titles_.sendArrowLooksBack();
-    std::vector<std::string> titles = content::loadLines("data2\\qem0015.dat");
+    std::vector<std::string> titles = content::loadLines(readingTitlesFile);
     // The text pool is checked first: without it the screen lists nothing.
-    texts_ = content::WholeTextFile::load("data2\\qem0017.dat");
-    textIndex_ = content::WholeTextFile::load("data2\\qem0016.dat");
-    // Titles beyond the last record have no text and are left out.
-    titles.resize(std::min(titles.size(), textIndex_.text().size() / recordLength));
+    texts_ = content::WholeTextFile::load(readingPoolFile);
+    textIndex_ = content::WholeTextFile::load(readingIndexFile);
+    keepTitlesWithTexts(titles, textIndex_);
     titles_.setTitles(std::move(titles));
 }
 
@@ -78,8 +75,7 @@ void Tfrm18::drawTitle(ui::Label& row, const std::string& title) {
 
 void Tfrm18::markEntry(ui::Label& row) {
     titles_.rows().mark(row);
-    const parts::TextRange range = parts::readRange(textIndex_, std::int64_t(titles_.rows().markedTag() - 1) * recordLength + 1);
-    textRows_.setLines(parts::textLines(parts::cut(texts_.text(), range)));
+    textRows_.setLines(parts::textLines(readingText(textIndex_, texts_, titles_.rows().markedTag())));
     parts::showPanel(get<ui::Panel>("Panel1"), get<ui::Picture>("Image1"));
     textRows_.draw();
 }

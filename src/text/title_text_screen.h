@@ -8,6 +8,7 @@
 #include "parts/reactivation_watch.h"
 #include "shell/redraw_after_opening.h"
 #include "shell/screen.h"
+#include "text/text_sources.h"
 #include "text/title_list.h"
 
 namespace vemra::text {
@@ -35,8 +36,8 @@ private:
     parts::GlyphTextRows textRows_;
     parts::ReactivationWatch watch_;
     shell::RedrawAfterOpening redrawAfterOpening_;
-    content::WholeTextFile textIndex_{"data2\\qem0016.dat", {}};
-    content::WholeTextFile texts_{"data2\\qem0017.dat", {}};
+    content::WholeTextFile textIndex_{std::string(readingIndexFile), {}};
+    content::WholeTextFile texts_{std::string(readingPoolFile), {}};
 };
 
 }  // namespace vemra::text
