@@ -46,7 +46,7 @@ Tfrm30::Tfrm30(shell::Screen& placeScreen)
         screen["picture"] = currentPicture_;
         screen["slideshowOn"] = slideshowOn_;
     };
-    ui::app().handle([this] { rows_.setEntries(content::loadLines("data2\\qem0037.dat")); });
+    ui::app().handle([this] { rows_.setEntries(content::loadLines(albumTitlesFile)); });
 }
 
 void Tfrm30::FormShow() {

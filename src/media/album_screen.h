@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "content/whole_text_file.h"
@@ -7,6 +8,9 @@
 #include "shell/screen.h"
 
 namespace vemra::media {
+
+// The titles of the album entries, one a line.
+inline constexpr std::string_view albumTitlesFile = "data2\\qem0037.dat";
 
 // The picture album `frm30`: five rows of album entries; choosing one shows its pictures one at a
 // time, centred in the picture area and revealed by a transition effect, with previous, next and

@@ -58,7 +58,7 @@ Tfrm31::Tfrm31(shell::Screen& placeScreen)
         rows_.describe(screen);
         screen["videoShown"] = get<ui::Panel>("Panv").showing() && get<ui::Panel>("Panv").top() != parkedTop;
     };
-    ui::app().handle([this] { rows_.setEntries(content::loadLines("data2\\qem0045.dat")); });
+    ui::app().handle([this] { rows_.setEntries(content::loadLines(clipTitlesFile)); });
 }
 
 void Tfrm31::resetListState() { rows_.reset(); }

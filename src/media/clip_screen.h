@@ -1,10 +1,15 @@
 #pragma once
 
+#include <string_view>
+
 #include "media/entry_rows.h"
 #include "platform/media/media_device.h"
 #include "shell/screen.h"
 
 namespace vemra::media {
+
+// The titles of the clips, one a line.
+inline constexpr std::string_view clipTitlesFile = "data2\\qem0045.dat";
 
 // The video clip screen `frm31`: five rows of clip titles; a click plays the clip on the screen's
 // own device in the region `Panv` while the section music goes on on the shared device, with a

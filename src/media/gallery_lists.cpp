@@ -6,6 +6,9 @@
 
 namespace vemra::media_screens {
 
+namespace {
+
+// The entries of the range record at the 1-based `position` of `ranges`.
 GalleryEntries galleryEntries(const content::WholeTextFile& ranges, std::int64_t position,
                               const content::WholeTextFile& entries, const std::vector<std::string>& titles,
                               std::string_view titlesName) {
@@ -22,6 +25,20 @@ GalleryEntries galleryEntries(const content::WholeTextFile& ranges, std::int64_t
         list.titles.push_back(titles[std::size_t(line - 1)]);
     }
     return list;
+}
+
+}  // namespace
+
+GalleryEntries galleryPictures(const content::WholeTextFile& sections, int section,
+                               const content::WholeTextFile& pictureEntries,
+                               const std::vector<std::string>& pictureTitles) {
+    return galleryEntries(sections, std::int64_t(section - 1) * 16 + 1, pictureEntries, pictureTitles,
+                          pictureTitlesFile);
+}
+
+GalleryEntries pictureSounds(const content::WholeTextFile& pictureSounds, int picture,
+                             const content::WholeTextFile& soundEntries, const std::vector<std::string>& soundTitles) {
+    return galleryEntries(pictureSounds, std::int64_t(picture) * 16 + 1, soundEntries, soundTitles, soundTitlesFile);
 }
 
 std::string galleryPicturePath(int pictureIndex) {

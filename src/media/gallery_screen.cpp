@@ -17,13 +17,6 @@ namespace vemra::media_screens {
 
 using shell::un4;
 
-struct GalleryMember {
-    std::string_view name;
-    int sectionRecord;  // its record in the gallery sections, counted from 1
-    int animationSet;
-    const char* track;
-};
-
 namespace {
 
 const GalleryMember members[] = {
@@ -37,11 +30,13 @@ constexpr std::array<std::string_view, 5> soundRowNames{"Label7", "Label8", "Lab
 constexpr int none = -1;
 constexpr int tickMs = 1000;
 
-content::WholeTextFile wholeFile(std::string name, const std::vector<std::string>& lines) {
-    return {std::move(name), content::wholeText(lines)};
+content::WholeTextFile wholeFile(std::string_view name, const std::vector<std::string>& lines) {
+    return {std::string(name), content::wholeText(lines)};
 }
 
 }  // namespace
+
+std::span<const GalleryMember> galleryMembers() { return members; }
 
 GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
     : Screen(*designs::findDesign(member.name), {.animationSet = member.animationSet, .track = {}}, &opener),
@@ -77,8 +72,8 @@ GalleryScreen::GalleryScreen(const GalleryMember& member, shell::Screen& opener)
     describeScreen = [this](nlohmann::json& screen) { describeState(screen); };
     ui::app().handle([this] {
         un4().zeroAdvanceCodes = gfx::standardZeroAdvanceCodes();
-        pictureSounds_ = content::WholeTextFile::load("data2\\qem0030.dat");
-        soundEntries_ = content::WholeTextFile::load("data2\\qem0029.dat");
+        pictureSounds_ = content::WholeTextFile::load(pictureSoundsFile);
+        soundEntries_ = content::WholeTextFile::load(soundEntriesFile);
     });
 }
 
@@ -89,10 +84,8 @@ void GalleryScreen::FormShow() {
     for (std::string_view name : {"Image2", "Image3", "Image1", "Image4"}) get<ui::Picture>(name).sendToBack();
     pictures_.refresh();  // no entries yet: a list that fails to build leaves every row hidden
     un4().articleIndex = member_.sectionRecord;
-    GalleryEntries list = galleryEntries(wholeFile("data2\\qem0028.dat", un4().gallerySections),
-                                         std::int64_t(member_.sectionRecord - 1) * 16 + 1,
-                                         wholeFile("data2\\qem0027.dat", un4().pictureEntries), un4().pictureTitles,
-                                         "data2\\qem0026.dat");
+    GalleryEntries list = galleryPictures(wholeFile(gallerySectionsFile, un4().gallerySections), member_.sectionRecord,
+                                          wholeFile(pictureEntriesFile, un4().pictureEntries), un4().pictureTitles);
     pictures_.setEntries(std::move(list.titles), std::move(list.indexes));
     un4().listTop = 0;
     pictures_.refresh();
@@ -122,8 +115,7 @@ void GalleryScreen::choosePicture(ui::Label& row) {
     const int picture = row.tag;
     un4().articleIndex = picture;
 
-    GalleryEntries list = galleryEntries(pictureSounds_, std::int64_t(picture) * 16 + 1, soundEntries_,
-                                         un4().soundTitles, "data2\\qem0025.dat");
+    GalleryEntries list = pictureSounds(pictureSounds_, picture, soundEntries_, un4().soundTitles);
     sounds_.setEntries(std::move(list.titles), std::move(list.indexes));
     soundTop_ = 0;
     sounds_.refresh();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,15 @@
 
 namespace vemra::media_screens {
 
-struct GalleryMember;
+// What tells the three galleries apart.
+struct GalleryMember {
+    std::string_view name;
+    int sectionRecord;  // its record in the gallery sections, counted from 1
+    int animationSet;
+    const char* track;
+};
+
+std::span<const GalleryMember> galleryMembers();
 
 // The picture galleries `frm27`, `frm28` and `frm29`: the pictures of one section in five rows; a
 // click shows the picture and lists its sounds in five more rows; a click on a sound plays it on the

@@ -35,6 +35,20 @@ std::vector<ContentsRecord> readContentsIndex(const content::WholeTextFile& inde
     return entries;
 }
 
+std::vector<std::string> pageLines(const content::WholeTextFile& pageText, const PageRecord& page) {
+    return parts::textLines(parts::cut(pageText.text(), page.text));
+}
+
+std::string contentsCaption(const content::WholeTextFile& contentsText, const ContentsRecord& entry) {
+    return parts::cut(contentsText.text(), entry.caption);
+}
+
+std::vector<std::string> withoutWhiteMarks(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        if (const auto mark = line.find(whiteMark); mark != std::string::npos) line.erase(mark, 1);
+    return lines;
+}
+
 std::int32_t startPoint(std::int32_t mark, std::int32_t length, std::int64_t divisor) {
     const double ms = std::round(double(length) / double(divisor) * double(mark));
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "content/whole_text_file.h"
@@ -28,6 +29,15 @@ std::vector<PageRecord> readPageIndex(const content::WholeTextFile& index, std::
 
 // The 32-character records of a contents index, likewise.
 std::vector<ContentsRecord> readContentsIndex(const content::WholeTextFile& index, std::size_t limit);
+
+// The lines of a page of the page text.
+std::vector<std::string> pageLines(const content::WholeTextFile& pageText, const PageRecord& page);
+// The caption of a contents entry in the contents text.
+std::string contentsCaption(const content::WholeTextFile& contentsText, const ContentsRecord& entry);
+// A line of a page holding code 14 is drawn white, and its first code 14 is that mark, not part of
+// the text: the text the lines of a page hold.
+inline constexpr char whiteMark = 14;
+std::vector<std::string> withoutWhiteMarks(std::vector<std::string> lines);
 
 // The start point in milliseconds of time mark `mark` in a narration `length` ms long whose marks
 // count `divisor` to the length: length / divisor × mark, to the nearest millisecond.

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
+#include "media/narration_index.h"
 #include "parts/row_colours.h"
 #include "platform/ui/window.h"
 
 namespace vemra::media_screens {
-
-namespace {
-constexpr char whiteMark = 14;
-}  // namespace
 
 PagePanel::PagePanel(ui::Label& panel, ui::Picture& background, PageLayout layout,
                      const gfx::ZeroAdvanceCodes& zeroAdvance)

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "content/content_source.h"
+#include "media/player_variants.h"
 #include "parts/arrow_repeat.h"
 #include "parts/full_title_overlay.h"
 #include "parts/list_rows.h"
@@ -22,18 +23,6 @@ namespace vemra::media_screens {
 
 using shell::un4;
 using Resume = PlayerScreen::Resume;
-
-// The files of one narration; the story player has no contents files.
-struct PlayerVariant {
-    const char* pageIndex;
-    const char* pageText;
-    const char* contentsIndex;
-    const char* contentsText;
-    const char* narration;
-    std::int64_t markDivisor;
-    int animationSet;
-    const char* background;  // a bitmap of data3\qem006.dat that replaces the background, if any
-};
 
 struct PlayerTraits {
     std::string_view name;
@@ -71,24 +60,7 @@ struct ContentsRows {
 namespace {
 
 constexpr int tenSeconds = 10000;
-constexpr std::size_t contentsLimit = 101;
 constexpr std::size_t pageStartsShown = 5;
-
-constexpr PlayerVariant tourVariants[] = {
-    {"data2\\qem0011.dat", "data2\\qem0012.dat", "data2\\qem0009.dat", "data2\\qem0010.dat", "data1\\qem05.dat",
-     7375882, 2, nullptr},
-    {"data2\\qem0043.dat", "data2\\qem0044.dat", "data2\\qem0041.dat", "data2\\qem0042.dat", "data4\\223.dat",
-     5507604, 23, "a51"},
-};
-
-constexpr PlayerVariant storyVariants[] = {
-    {"data2\\qem0018.dat", "data2\\qem0019.dat", nullptr, nullptr, "data1\\qem01.dat", 5028205, 4, nullptr},
-    {"data2\\qem0020.dat", "data2\\qem0021.dat", nullptr, nullptr, "data1\\qem03.dat", 909714, 4, nullptr},
-    {"data2\\qem0022.dat", "data2\\qem0023.dat", nullptr, nullptr, "data1\\qem04.dat", 330292, 4, nullptr},
-    {"data2\\qem0035.dat", "data2\\qem0036.dat", nullptr, nullptr, "data1\\qem02.dat", 909583, 4, nullptr},
-    {"data2\\qem0033.dat", "data2\\qem0034.dat", nullptr, nullptr, "data1\\qem07.dat", 2088542, 4, nullptr},
-    {"data2\\qem0031.dat", "data2\\qem0032.dat", nullptr, nullptr, "data1\\qem06.dat", 1064646, 4, nullptr},
-};
 
 const PlayerTraits players[] = {
     {.name = "frm2",
@@ -101,7 +73,7 @@ const PlayerTraits players[] = {
      .elapsed = {"Label7", "Label8", "Label9"},
      .length = {"Label10", "Label11", "Label22"},
      .layout = {.lines = 10, .linePitch = 25, .bandPitch = 52, .bandHeight = 52, .whiteMarker = true},
-     .pageLimit = 151,
+     .pageLimit = tourPageLimit,
      .contents = true,
      .followsFromCreation = false,
      .variantFromKind = true,
@@ -109,7 +81,7 @@ const PlayerTraits players[] = {
      .pageUp = Resume::standard,
      .pageDown = Resume::standard,
      .tenNextStrictlyAfter = false,
-     .variants = tourVariants},
+     .variants = tourVariants()},
     {.name = "frm8",
      .background = "m1",
      .exitCorner = "m2",
@@ -120,7 +92,7 @@ const PlayerTraits players[] = {
      .elapsed = {"Label7", "Label6", "Label5"},
      .length = {"Label10", "Label9", "Label8"},
      .layout = {.lines = 8, .linePitch = 32, .bandPitch = 32, .bandHeight = 35, .whiteMarker = false},
-     .pageLimit = 97,
+     .pageLimit = storyPageLimit,
      .contents = false,
      .followsFromCreation = true,
      .variantFromKind = false,
@@ -128,7 +100,7 @@ const PlayerTraits players[] = {
      .pageUp = Resume::noPlayIfStopped,
      .pageDown = Resume::onlyIfPlaying,
      .tenNextStrictlyAfter = true,
-     .variants = storyVariants},
+     .variants = storyVariants()},
 };
 
 using Transport = PlayerScreen::Transport;
@@ -209,12 +181,7 @@ PlayerScreen::PlayerScreen(const PlayerTraits& traits, shell::Screen& opener)
     };
     onActivate = [this](ui::Widget&) { Activate(); };
     describeScreen = [this](nlohmann::json& screen) { describeState(screen); };
-    showsText([this] {
-        std::vector<std::string> lines = pageLines_;
-        for (std::string& line : lines)  // the mark of a white line is not part of its text
-            if (const auto mark = line.find('\x0e'); mark != std::string::npos) line.erase(mark, 1);
-        return lines;
-    });
+    showsText([this] { return withoutWhiteMarks(pageLines_); });
     ui::app().handle([this] { FormCreate(); });
 }
 
@@ -271,7 +238,7 @@ void PlayerScreen::openNarration() {
         std::vector<int> tags;
         for (const ContentsRecord& entry : entries_) {
             contentsStarts_.push_back(startPoint(entry.mark, length, variant_.markDivisor));
-            captions.push_back(parts::cut(contentsText_.text(), entry.caption));
+            captions.push_back(contentsCaption(contentsText_, entry));
             tags.push_back(int(tags.size()));
         }
         contents_->rows.setEntries(std::move(captions), std::move(tags));
@@ -314,8 +281,7 @@ std::int32_t PlayerScreen::pageStart(int page) const {
 
 void PlayerScreen::loadPage() {
     const bool known = currentPage_ >= 0 && std::size_t(currentPage_) < pages_.size();
-    pageLines_ = known ? parts::textLines(parts::cut(pageText_.text(), pages_[std::size_t(currentPage_)].text))
-                       : std::vector<std::string>{};
+    pageLines_ = known ? pageLines(pageText_, pages_[std::size_t(currentPage_)]) : std::vector<std::string>{};
 }
 
 void PlayerScreen::drawPage() { panel_.draw(pageLines_); }

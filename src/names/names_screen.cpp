@@ -50,7 +50,7 @@ void Tfrm32::FormCreate() {
     std::size_t k = 0;
     for (std::string_view name : {"Label7", "Label2", "Label3", "Label4", "Label5", "Label6"})
         nameRows_[k++] = &get<ui::Label>(name);
-    ls1_.setItems(content::loadLines("data2\\qem0040.dat"));
+    ls1_.setItems(content::loadLines(namesFile));
     namesEnd_ = int(ls1_.items().size()) - 7;
     namesTop_ = 0;
     for (int r = 0; r < rowCount; ++r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "platform/ui/label.h"
 #include "platform/ui/list_box.h"
@@ -8,7 +9,10 @@
 
 namespace vemra::names {
 
-// The names screen `frm32`, above all other windows: the names of "data2\qem0040.dat" roll
+// The names, one a line.
+inline constexpr std::string_view namesFile = "data2\\qem0040.dat";
+
+// The names screen `frm32`, above all other windows: the names of `namesFile` roll
 // upward through a black panel in six recycled rows, 2 pixels every 50 ms, while a long picture
 // strip moves one pixel to the right every 50 ms in the window `pan` above them.
 class Tfrm32 : public shell::Screen {
