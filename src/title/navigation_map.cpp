@@ -1,6 +1,7 @@
 #include "title/navigation_map.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace vemra::title {
@@ -80,20 +81,15 @@ std::span<const shell::Link> navigationMap() { return links; }
 
 namespace {
 
-void addChildren(std::string& out, std::string_view window, int depth) {
+// Visits the windows `window` opens in the order of the map, each with its first link from
+// `window` and its depth, every one followed by the windows it opens in turn.
+void walk(std::string_view window, int depth, const std::function<void(const shell::Link&, int)>& visit) {
     std::vector<std::string_view> done;
     for (const shell::Link& child : links) {
         if (child.opener != window || std::ranges::find(done, child.target) != done.end()) continue;
         done.push_back(child.target);
-        std::string triggers;
-        for (const shell::Link& l : links)
-            if (l.opener == window && l.target == child.target)
-                triggers += (triggers.empty() ? "" : ", ") + (l.trigger.find(' ') == std::string_view::npos
-                                                                  ? "`" + std::string(l.trigger) + "`"
-                                                                  : std::string(l.trigger));
-        out += std::string(std::size_t(2 * depth), ' ') + "- `" + std::string(child.target) + "` by " + triggers +
-               (child.modal ? " (modal)" : "") + "\n";
-        addChildren(out, child.target, depth + 1);
+        visit(child, depth);
+        walk(child.target, depth + 1, visit);
     }
 }
 
@@ -101,8 +97,25 @@ void addChildren(std::string& out, std::string_view window, int depth) {
 
 std::string navigationTree() {
     std::string out = "- `frm16` (the intro) hands over to\n- `frm1` (the main menu)\n";
-    addChildren(out, "frm1", 1);
+    walk("frm1", 1, [&out](const shell::Link& child, int depth) {
+        std::string triggers;
+        for (const shell::Link& l : links)
+            if (l.opener == child.opener && l.target == child.target)
+                triggers += (triggers.empty() ? "" : ", ") + (l.trigger.find(' ') == std::string_view::npos
+                                                                  ? "`" + std::string(l.trigger) + "`"
+                                                                  : std::string(l.trigger));
+        out += std::string(std::size_t(2 * depth), ' ') + "- `" + std::string(child.target) + "` by " + triggers +
+               (child.modal ? " (modal)" : "") + "\n";
+    });
     return out;
+}
+
+std::vector<std::string_view> windowsInMapOrder() {
+    std::vector<std::string_view> windows{"frm1"};
+    walk("frm1", 1, [&windows](const shell::Link& child, int) {
+        if (std::ranges::find(windows, child.target) == windows.end()) windows.push_back(child.target);
+    });
+    return windows;
 }
 
 }  // namespace vemra::title
