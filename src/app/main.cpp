@@ -4,6 +4,7 @@
 
 #include "app/content_choice.h"
 #include "app/options.h"
+#include "app/text_export.h"
 #include "app/toolkit_check.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/headless/virtual_clock_window.h"
@@ -53,10 +54,12 @@ int main(int argc, char** argv) {
     try {
         std::vector<script::Command> commands;
         if (!options->scriptFile.empty()) commands = script::readScriptFile(options->scriptFile);
-        if (const auto problem = app::chooseContent(options->contentDir, !options->toolkitCheck)) {
+        const bool needsTitle = !options->toolkitCheck || !options->exportText.empty();
+        if (const auto problem = app::chooseContent(options->contentDir, needsTitle)) {
             std::fprintf(stderr, "vemra: %s\n", problem->c_str());
             return 2;
         }
+        if (!options->exportText.empty()) return app::exportText(options->exportText);
         ui::setTracing(options->trace);
 
         auto backend = makeBackend(*options);

@@ -8,7 +8,7 @@ namespace vemra::app {
 const char* const usage =
     "usage: vemra [--content DIR|IMAGE | DIR|IMAGE] [--scale N] [--fullscreen] [--display WxH]\n"
     "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n"
-    "             [--navigation-map] [--help] [--version]\n";
+    "             [--navigation-map] [--export-text OUT] [--help] [--version]\n";
 
 const char* const help =
     "Plays the title from its content: a folder holding data1 ... data5 and the fonts, or the\n"
@@ -25,6 +25,10 @@ const char* const help =
     "  --trace              one line per event of note on standard error\n"
     "  --toolkit-check      a small screen that exercises the toolkit instead of the title\n"
     "  --navigation-map     print the map of the windows (which opens which) and end\n"
+    "  --export-text OUT    write every text of the title as UTF-8 into the folder OUT, without\n"
+    "                       a window: an HTML book (OUT/html/index.html) and plain text files\n"
+    "                       (OUT/text/), then a report of what was converted and left out; exit\n"
+    "                       code 1 when a damaged file was left out\n"
     "  --help               show this help and end\n"
     "  --version            show the version and end\n"
     "\n"
@@ -63,7 +67,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.help = true;
         } else if (arg == "--version") {
             o.version = true;
-        } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display") {
+        } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display" ||
+                   arg == "--export-text") {
             const auto v = value();
             if (!v) {
                 error = std::string(arg) + " needs a value";
@@ -71,6 +76,10 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             }
             if (arg == "--content") o.contentDir = *v;
             if (arg == "--script") o.scriptFile = *v;
+            if (arg == "--export-text" && (o.exportText = *v).empty()) {
+                error = "--export-text needs a folder";
+                return std::nullopt;
+            }
             if (arg == "--scale" && (!toInt(*v, o.scale) || o.scale < 1 || o.scale > 16)) {
                 error = "--scale needs a whole number from 1 to 16";
                 return std::nullopt;

@@ -18,6 +18,7 @@ struct Options {
     bool trace = false;
     bool toolkitCheck = false;
     bool navigationMap = false;  // print the map of the screens and stop
+    std::string exportText;      // write the title's texts into this folder and stop
     bool help = false;     // print the help and end
     bool version = false;  // print the version and end
 };
