@@ -36,6 +36,7 @@ TEST(Install, HelpVersionAndNoContentAnswerLikeOtherPrograms) {
     EXPECT_TRUE(help.starts_with("usage: vemra")) << help;
     EXPECT_NE(help.find("--content DIR|IMAGE"), std::string::npos) << help;
     EXPECT_NE(help.find("F12"), std::string::npos) << help;
+    EXPECT_NE(help.find("--export-text OUT"), std::string::npos) << help;
     EXPECT_EQ(output("'" + std::string(test_paths::binary) + "' --version"), std::make_pair(std::string("vemra 1.0.0\n"), 0));
 
     const TempDir empty;
@@ -84,7 +85,7 @@ TEST(Install, InstallsTheProgramItsDesktopEntryIconAndManualPage) {
     EXPECT_EQ(icon.size(), (gfx::Size{256, 256}));
     const auto [page, manStatus] = output("MANWIDTH=80 man -l '" + (prefix / "share/man/man1/vemra.1").string() + "' 2>&1");
     EXPECT_EQ(manStatus, 0);
-    for (const char* part : {"NAME", "vemra - play", "--content", "F12", "VEMRA_WINDOWS_DIR"})
+    for (const char* part : {"NAME", "vemra - play", "--content", "--export-text", "F12", "VEMRA_WINDOWS_DIR"})
         EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
 }
 
