@@ -10,6 +10,7 @@
 #include "platform/headless/virtual_clock_window.h"
 #include "platform/script/script.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/speech/speech_dispatcher.h"
 #include "platform/ui/application.h"
 #include "platform/ui/trace.h"
 #include "title/navigation_map.h"
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
 
         auto backend = makeBackend(*options);
         ui::Application application(*backend);
+        // A window run reads aloud through the desktop's speech service; a headless one records.
+        if (!options->headless)
+            application.setSpeech(std::make_unique<speech::SpeechDispatcher>([&b = *backend] { b.wake(); }));
         // A headless run lasts as long as its script; without one it ends after start-up.
         std::unique_ptr<script::ScriptRunner> runner;
         if (!options->scriptFile.empty() || options->headless) {

@@ -53,6 +53,9 @@ nlohmann::json stateReport(ui::Application& app) {
     state["active"] = active ? nlohmann::json(active->name()) : nlohmann::json(nullptr);
     state["programActive"] = app.programActive();
     state["clipboard"] = app.backend().clipboardText();
+    const speech::Speech& speech = app.speech();
+    state["speech"] = {
+        {"speaking", speech.speaking()}, {"text", speech.last().text}, {"language", speech.last().language}};
     state["cursor"] = app.currentCursor();
     state["hint"] = app.hintText();
     state["controls"] = nlohmann::json::array();

@@ -25,7 +25,7 @@ void erase(std::vector<T*>& v, T* item) {
 }
 }  // namespace
 
-Application::Application(Backend& backend) : backend_(backend) {
+Application::Application(Backend& backend) : backend_(backend), speech_(std::make_unique<speech::RecordedSpeech>()) {
     if (current) throw std::logic_error("only one application may exist");
     current = this;
     cursors_[cursors::defaultCursor] = CursorShape::systemShape(CursorShape::System::arrow);
@@ -234,6 +234,7 @@ int Application::runModal(Window& w) {
 // ---- the loop --------------------------------------------------------------------------------
 
 bool Application::iterate(bool mayWait) {
+    for (const std::string& problem : speech_->takeProblems()) trace("speech unavailable", problem);
     destroyReleased();
     if (terminated_) return false;
     if (auto e = backend_.waitEvent(backend_.nowUs())) input_.push_back(*e);
@@ -421,6 +422,8 @@ void Application::dispatchKey(const InputEvent& e) {
         saveScreenshot(composeDisplay());
         return;
     }
+    // Escape also stops reading aloud, and still goes on to the screen it was meant for.
+    if (e.type == T::keyDown && e.key == vk::escape && speech_->speaking()) stopSpeaking();
     Window* w = topModal() ? topModal() : activeWindow();
     // A key's character belongs to the window its key went down in: when that window has closed
     // in between (Escape, Enter on a button), the character goes with it.
@@ -440,6 +443,10 @@ void Application::dispatchKey(const InputEvent& e) {
         // The program's own keys: no screen sees them.
         if (e.key == 'C') copyFrom(*w);
         else if (focus) pasteInto(*focus);
+        return;
+    }
+    if (e.type == T::keyDown && e.key == vk::f5) {  // the program's own key too
+        readAloud(*w);
         return;
     }
     if (e.type == T::keyDown) {
@@ -462,13 +469,35 @@ void Application::dispatchKey(const InputEvent& e) {
     }
 }
 
-void Application::copyFrom(Window& w) {
-    if (!w.copyText) return;
+std::optional<std::string> Application::shownText(Window& w) {
+    if (!w.copyText) return std::nullopt;
     std::optional<std::string> text;
     handle([&] { text = w.copyText(); });
-    if (!text || text->empty()) return;  // a screen showing no text leaves the clipboard alone
+    if (text && text->empty()) return std::nullopt;
+    return text;
+}
+
+void Application::copyFrom(Window& w) {
+    const auto text = shownText(w);
+    if (!text) return;  // a screen showing no text leaves the clipboard alone
     backend_.setClipboardText(*text);
     trace("clipboard", std::to_string(text->size()) + " bytes from " + w.name());
+}
+
+void Application::readAloud(Window& w) {
+    if (speech_->speaking()) {
+        stopSpeaking();
+        return;
+    }
+    auto text = shownText(w);
+    if (!text) return;
+    trace("speech", std::to_string(text->size()) + " bytes from " + w.name() + " in " + textLanguage);
+    speech_->speak({std::move(*text), textLanguage});
+}
+
+void Application::stopSpeaking() {
+    speech_->stop();
+    trace("speech stopped");
 }
 
 void Application::pasteInto(Widget& focus) {

@@ -11,6 +11,7 @@
 
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/region.h"
+#include "platform/speech/speech.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/input.h"
@@ -41,6 +42,8 @@ public:
     static constexpr int doubleClickMs = 500;
     static constexpr int doubleClickDistance = 4;
     static constexpr int hintDelayMs = 500;
+    // The language of the texts the screens show, as speech services name it.
+    static constexpr const char* textLanguage = "fa";
 
     explicit Application(Backend& backend);
     ~Application();
@@ -92,6 +95,10 @@ public:
     // Shown tool tip, if any.
     const std::string& hintText() const { return hintText_; }
 
+    // The voice that F5 reads a screen's text with: a recording one unless the program sets another.
+    speech::Speech& speech() { return *speech_; }
+    void setSpeech(std::unique_ptr<speech::Speech> speech) { speech_ = std::move(speech); }
+
     void postInput(const InputEvent& e) { input_.push_back(e); }
     void setDriver(Driver* d) { driver_ = d; }
 
@@ -129,8 +136,13 @@ private:
     void dispatch(const InputEvent& e);
     void dispatchMouse(const InputEvent& e);
     void dispatchKey(const InputEvent& e);
+    // The text a window shows, if it shows any.
+    std::optional<std::string> shownText(Window& w);
     // Ctrl+C: the window's text onto the clipboard. Ctrl+V: the clipboard's characters typed into the focus.
     void copyFrom(Window& w);
+    // F5: reads the window's text aloud, or stops reading.
+    void readAloud(Window& w);
+    void stopSpeaking();
     void pasteInto(Widget& focus);
     void setHover(Widget* w);
     void updateCursor(Widget* w);
@@ -164,6 +176,7 @@ private:
     int currentCursor_ = 0;
     std::deque<InputEvent> input_;
     Driver* driver_ = nullptr;
+    std::unique_ptr<speech::Speech> speech_;
     bool terminated_ = false;
     bool programActive_ = true;
     gfx::Region changed_;  // display areas not yet composed
