@@ -34,6 +34,7 @@ const char* const help =
     "\n"
     "F12 saves a picture of the display in $XDG_PICTURES_DIR (else ~/Pictures).\n"
     "Ctrl+C copies the text a screen shows as Unicode; Ctrl+V types the clipboard into the search box.\n"
+    "F5 reads a reading screen's text aloud through speech-dispatcher; F5 again or Escape stops it.\n"
     "The program keeps its own files in $VEMRA_WINDOWS_DIR, else $XDG_STATE_HOME/vemra/windows.\n";
 
 namespace {
