@@ -29,11 +29,11 @@ constexpr std::array<Limit, 5> limits{{
     {1 * MiB, "a cursor"},
 }};
 
-}  // namespace
-
 std::uint64_t maxBytes(FileKind kind) { return limits[std::size_t(kind)].maxBytes; }
 
 std::string_view kindName(FileKind kind) { return limits[std::size_t(kind)].name; }
+
+}  // namespace
 
 std::string readableSize(std::uint64_t bytes) {
     constexpr std::array<const char*, 4> units{"KiB", "MiB", "GiB", "TiB"};

@@ -12,10 +12,6 @@ namespace vemra::content {
 // Media files stream and have no such bound.
 enum class FileKind { text, pictureModule, bitmap, font, cursor };
 
-// The most bytes a file of the kind may hold, and how an error names the kind ("a text file").
-std::uint64_t maxBytes(FileKind kind);
-std::string_view kindName(FileKind kind);
-
 // A size as people read it: "512 bytes", "1.5 KiB", "1.0 GiB"; a bound, a whole number of MiB,
 // as "16 MiB".
 std::string readableSize(std::uint64_t bytes);

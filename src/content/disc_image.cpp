@@ -34,6 +34,11 @@ void quietLibrary() {
     std::call_once(once, [] { cdio_log_set_handler([](cdio_log_level_t, const char*) {}); });
 }
 
+// The one error of an image that cannot serve as a content tree, naming it and saying why.
+[[noreturn]] void refuse(const std::filesystem::path& image, const std::string& why) {
+    throw ContentSourceError("cannot read the disc image " + image.string() + ": " + why);
+}
+
 // A directory whose records the library cannot list: with Joliet names, one damaged UTF-16 name
 // is enough.
 class UnlistedDirectory : public ContentSourceError {
@@ -73,9 +78,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const std::string& why) const {
-        throw ContentSourceError("cannot read the disc image " + image_.string() + ": " + why);
-    }
+    [[noreturn]] void fail(const std::string& why) const { refuse(image_, why); }
 
     DiscImage::Node nodeOf(const iso9660_stat_t& stat, const std::string& what) const {
         DiscImage::Node node;
@@ -134,9 +137,7 @@ private:
 
 DiscImage::DiscImage(std::filesystem::path image) : image_(std::move(image)) {
     quietLibrary();
-    const auto fail = [&](const std::string& why) {
-        throw ContentSourceError("cannot read the disc image " + image_.string() + ": " + why);
-    };
+    const auto fail = [&](const std::string& why) { refuse(image_, why); };
     std::error_code error;
     const std::uint64_t fileSize = std::filesystem::file_size(image_, error);
     if (error) fail(error.message());
@@ -153,9 +154,7 @@ DiscImage::DiscImage(std::filesystem::path image) : image_(std::move(image)) {
 }
 
 std::vector<DiscImage::Node> DiscImage::readTree(std::uint8_t extensions, std::uint64_t fileSize) const {
-    const auto fail = [&](const std::string& why) {
-        throw ContentSourceError("cannot read the disc image " + image_.string() + ": " + why);
-    };
+    const auto fail = [&](const std::string& why) { refuse(image_, why); };
     const std::unique_ptr<iso9660_t, IsoCloser> iso(iso9660_open_ext(image_.c_str(), extensions));
     iso9660_pvd_t pvd;
     if (!iso || !iso9660_ifs_read_pvd(iso.get(), &pvd)) {

@@ -26,11 +26,7 @@ GlyphForm joinedForm(Joining joining) { return joining == Joining::dual ? GlyphF
 char32_t asShown(char32_t c) { return c >= U'0' && c <= U'9' ? U'\u06F0' + (c - U'0') : c; }
 
 // Characters typed by the key of another: Arabic-Indic and ASCII digits by the Persian digit's.
-char32_t typedAs(char32_t c) {
-    if (c >= U'0' && c <= U'9') return U'\u06F0' + (c - U'0');
-    if (c >= U'\u0660' && c <= U'\u0669') return U'\u06F0' + (c - U'\u0660');
-    return c;
-}
+char32_t typedAs(char32_t c) { return c >= U'\u0660' && c <= U'\u0669' ? U'\u06F0' + (c - U'\u0660') : asShown(c); }
 
 bool unjoinedAfter(GlyphForm form) { return form == GlyphForm::final || form == GlyphForm::isolated; }
 bool unjoinedBefore(GlyphForm form) { return form == GlyphForm::isolated || form == GlyphForm::initial; }
@@ -63,10 +59,7 @@ GlyphMap GlyphMap::derive(const KeyboardTables& keys, std::span<const LayoutKey>
     for (const LayoutKey& key : layout) {
         const KeyLookup found = keys.lookUp(static_cast<unsigned char>(key.key));
         const Joining joining = joiningOf(key.character);
-        if (found.outcome != KeyLookup::Outcome::letter || found.letter.forms.size() != formCount(joining)) {
-            map.keysLeftOut_ += key.key;
-            continue;
-        }
+        if (found.outcome != KeyLookup::Outcome::letter || found.letter.forms.size() != formCount(joining)) continue;
         const char32_t character = asShown(key.character);
         map.keys_.emplace(character, std::uint8_t(key.key));
         const auto& forms = found.letter.forms;

@@ -41,15 +41,12 @@ public:
     const GlyphMeaning* meaning(std::uint8_t code) const;
     // The key (character code) that types `c`; nullopt when none does.
     std::optional<std::uint8_t> keyFor(char32_t c) const;
-    // The layout's keys that were left out, for the record.
-    const std::string& keysLeftOut() const { return keysLeftOut_; }
 
 private:
     void assign(std::uint8_t code, char32_t letter, GlyphForm form);
 
     std::array<std::optional<GlyphMeaning>, 256> codes_;
     std::map<char32_t, std::uint8_t> keys_;
-    std::string keysLeftOut_;
 };
 
 // The map of the program's content from its keyboard tables, and why the tables could not be read
