@@ -13,16 +13,6 @@ using namespace vemra::testing;
 
 namespace {
 
-std::string commandOutput(const std::string& command) {
-    std::string text;
-    FILE* out = popen(command.c_str(), "r");
-    if (!out) return text;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out)) > 0;) text.append(buf, n);
-    pclose(out);
-    return text;
-}
-
 // What another program reads from the clipboard once it holds `wanted`, or its last text.
 std::string waitForClipboard(const VirtualDisplay& display, const std::string& wanted) {
     std::string text;

@@ -57,6 +57,16 @@ ScriptRun runScript(const std::string& script, const std::string& args, const st
     return run;
 }
 
+std::string commandOutput(const std::string& command) {
+    std::string text;
+    FILE* out = popen(command.c_str(), "r");
+    if (!out) return text;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out)) > 0;) text.append(buf, n);
+    pclose(out);
+    return text;
+}
+
 ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree, bool skipIntro) {
     if (!std::filesystem::exists(tree / "data1")) {
         ScriptRun missing;

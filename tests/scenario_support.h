@@ -34,6 +34,9 @@ private:
 // Runs the program binary with `args` and the script text; `env` is prefixed to the command.
 ScriptRun runScript(const std::string& script, const std::string& args = "--headless --toolkit-check", const std::string& env = "");
 
+// What a shell command writes on its standard output.
+std::string commandOutput(const std::string& command);
+
 // Runs a script on the title with a content tree (the demo tree unless given) and a private
 // Windows directory; unless told otherwise the intro is skipped first by a click on the intro
 // window outside its picture.
@@ -63,13 +66,17 @@ public:
     // The display's name, as DISPLAY gives it (":93").
     const std::string& name() const { return name_; }
     // System display libraries loaded by SDL leave a few bytes that the leak checker cannot attribute.
-    std::string env() const { return "DISPLAY=" + name_ + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "; }
+    // A window run keeps what it played in its configuration folder: a scratch one, never the user's.
+    std::string env() const {
+        return "DISPLAY=" + name_ + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 XDG_CONFIG_HOME='" + config_.path().string() + "' ";
+    }
 
 private:
     void stop();
 
     int pid_ = -1;
     std::string name_;
+    TempDir config_;
 };
 
 }  // namespace vemra::testing

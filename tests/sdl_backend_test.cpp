@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include <SDL.h>
+
 #include "platform/sdl/audio_mixer.h"
 #include "platform/sdl/null_audio_output.h"
 #include "platform/sdl/sdl_backend.h"
@@ -272,6 +274,20 @@ TEST_F(SdlWindowTest, WaitEventReturnsAtItsDeadline) {
     backend_->setCursor(cursor);
     deadline = backend_->nowUs() + 45'000;
     EXPECT_GE(waitOutDeadline(*backend_, deadline), deadline);
+}
+
+TEST_F(SdlWindowTest, ADropFromTheDesktopArrivesWithItsPath) {
+    settle();
+    const std::string path = "/media/user/\u0639\u0646\u0648\u0627\u0646 disc/title.iso";
+    SDL_Event drop{};
+    drop.type = SDL_DROPFILE;
+    drop.drop.file = SDL_strdup(path.c_str());
+    ASSERT_EQ(SDL_PushEvent(&drop), 1);
+    std::optional<ui::InputEvent> e;
+    while ((e = backend_->waitEvent(backend_->nowUs() + 1'000'000)) && e->type != ui::InputEvent::Type::drop) {
+    }
+    ASSERT_TRUE(e) << "no drop arrived";
+    EXPECT_EQ(e->text, path);
 }
 
 TEST_F(SdlWindowTest, WakeEndsAnIndefiniteWait) {

@@ -8,7 +8,7 @@ namespace vemra::app {
 const char* const usage =
     "usage: vemra [--content DIR|IMAGE | DIR|IMAGE] [--scale N] [--fullscreen] [--display WxH]\n"
     "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n"
-    "             [--navigation-map] [--export-text OUT] [--help] [--version]\n";
+    "             [--navigation-map] [--export-text OUT] [--forget] [--help] [--version]\n";
 
 const char* const help =
     "Plays the title from its content: a folder holding data1 ... data5 and the fonts, or the\n"
@@ -29,8 +29,15 @@ const char* const help =
     "                       a window: an HTML book (OUT/html/index.html) and plain text files\n"
     "                       (OUT/text/), then a report of what was converted and left out; exit\n"
     "                       code 1 when a damaged file was left out\n"
+    "  --forget             forget the content that played last in a window\n"
     "  --help               show this help and end\n"
     "  --version            show the version and end\n"
+    "\n"
+    "With a window and no content named (and none in the working directory), the program plays\n"
+    "what played last in a window, kept in $XDG_CONFIG_HOME/vemra/vemra.conf; else it opens a\n"
+    "window of its own that lists the titles it finds on mounted discs (under /media and /mnt)\n"
+    "and in the download folder, on the desktop and in the home folder, and plays a title's\n"
+    "folder or disc image dropped onto it. Errors before the title starts show in a box too.\n"
     "\n"
     "F12 saves a picture of the display in $XDG_PICTURES_DIR (else ~/Pictures).\n"
     "Ctrl+C copies the text a screen shows as Unicode; Ctrl+V types the clipboard into the search box.\n"
@@ -66,6 +73,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.navigationMap = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--forget") {
+            o.forget = true;
         } else if (arg == "--version") {
             o.version = true;
         } else if (arg == "--content" || arg == "--script" || arg == "--scale" || arg == "--display" ||

@@ -19,6 +19,7 @@ struct Options {
     bool toolkitCheck = false;
     bool navigationMap = false;  // print the map of the screens and stop
     std::string exportText;      // write the title's texts into this folder and stop
+    bool forget = false;   // forget the content that played last in a window
     bool help = false;     // print the help and end
     bool version = false;  // print the version and end
 };

@@ -37,7 +37,7 @@ std::vector<std::string> words(std::string_view line) {
 const std::pair<const char*, Op> opNames[] = {
     {"wait", Op::wait},   {"move", Op::move},       {"down", Op::down},         {"up", Op::up},
     {"click", Op::click}, {"dblclick", Op::dblclick}, {"key", Op::key},         {"char", Op::charCode},
-    {"type", Op::type},   {"text", Op::text},   {"close", Op::close},     {"deactivate", Op::deactivate}, {"activate", Op::activate},
+    {"type", Op::type},   {"text", Op::text},   {"drop", Op::drop},   {"close", Op::close},     {"deactivate", Op::deactivate}, {"activate", Op::activate},
     {"shot", Op::shot},   {"state", Op::state},     {"quit", Op::quit},
 };
 
@@ -160,10 +160,12 @@ std::vector<Command> parseScript(std::istream& in) {
             if (c.a < 0 || c.a > 255) fail("character code out of range");
             break;
         case Op::type:
-        case Op::text: {
+        case Op::text:
+        case Op::drop: {
             const auto space = line.find(' ');
             c.text = space == std::string_view::npos ? std::string() : std::string(line.substr(space + 1));
-            if (c.op == Op::text && !gfx::decodeUtf8(c.text)) fail("not UTF-8");
+            if (c.op != Op::type && !gfx::decodeUtf8(c.text)) fail("not UTF-8");
+            if (c.op == Op::drop && c.text.empty()) fail("expected a path");
             break;
         }
         case Op::shot:
@@ -251,6 +253,13 @@ void ScriptRunner::run(const Command& c) {
             app_.postInput(e);
         }
         break;
+    case Op::drop: {
+        ui::InputEvent e;
+        e.type = T::drop;
+        e.text = c.text;
+        app_.postInput(e);
+        break;
+    }
     case Op::close:
         post(T::closeRequest);
         break;

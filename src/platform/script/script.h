@@ -12,7 +12,7 @@ namespace vemra::script {
 
 // One parsed script line.
 struct Command {
-    enum class Op { wait, move, down, up, click, dblclick, key, charCode, type, text, close, deactivate, activate, shot, state, quit };
+    enum class Op { wait, move, down, up, click, dblclick, key, charCode, type, text, drop, close, deactivate, activate, shot, state, quit };
     Op op = Op::wait;
     int a = 0;
     int b = 0;

@@ -43,6 +43,12 @@ InputTranslator::Request InputTranslator::translate(const SDL_Event& event, std:
     case SDL_KEYUP: keyUp(event.key, out); break;
     case SDL_TEXTINPUT: text(event.text.text, out); break;
     case SDL_WINDOWEVENT: return window(event.window, out);
+    case SDL_DROPFILE:
+        if (event.drop.file) {
+            out.push_back({.type = InputEvent::Type::drop, .text = event.drop.file});
+            SDL_free(event.drop.file);
+        }
+        break;
     case SDL_QUIT: out.push_back({.type = InputEvent::Type::closeRequest}); break;
     default: break;
     }

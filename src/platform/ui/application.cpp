@@ -329,6 +329,9 @@ void Application::dispatch(const InputEvent& e) {
     case T::closeRequest:
         if (Window* w = topModal() ? topModal() : activeWindow()) w->close();
         break;
+    case T::drop:
+        if (Window* w = topModal() ? topModal() : activeWindow(); w && w->onDrop) handle([&] { w->onDrop(*w, e.text); });
+        break;
     case T::mouseMove:
     case T::mouseDown:
     case T::mouseUp:

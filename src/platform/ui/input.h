@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vemra::ui {
 
@@ -29,6 +30,7 @@ struct InputEvent {
         closeRequest,   // the user asked to close the active window (window manager, Alt+F4)
         focusGained,    // the program became the user's active application
         focusLost,
+        drop,           // a file or folder dropped onto the window from the desktop, its path in `text`
         quit,           // end the program at once
     };
     Type type = Type::mouseMove;
@@ -38,6 +40,7 @@ struct InputEvent {
     int key = 0;       // virtual-key code, or the character code of a key press
     unsigned shift = 0;
     char32_t character = 0;
+    std::string text = {};  // a dropped path (UTF-8)
 };
 
 }  // namespace vemra::ui

@@ -77,6 +77,8 @@ public:
 
     NotifyEvent onShow, onHide, onActivate, onDeactivate, onDestroy;
     std::function<void(Window& sender, CloseAction& action)> onClose;
+    // A file or folder dropped onto the window from the desktop; windows without it ignore drops.
+    std::function<void(Window& sender, const std::string& path)> onDrop;
 
     // The client surface: what the controls painted plus what was drawn on label canvases since.
     gfx::Bitmap& surface() { return surface_; }
