@@ -75,6 +75,10 @@ TEST(FirstRun, FindsTitlesPlaysOneAndRemembersItUntilItIsGone) {
     ASSERT_EQ(run.states.size(), 1u) << run.errors;
     EXPECT_EQ(screenOf(run.states[0]), "firstRun");
     EXPECT_NE(run.states[0]["screen"]["note"].get<std::string>().find(mounted.string()), std::string::npos);
+    run = desktop.start(display, "wait 300\n", "--forget");
+    ASSERT_EQ(run.states.size(), 1u) << run.errors;
+    EXPECT_EQ(run.states[0]["screen"]["note"], "");
+    EXPECT_FALSE(std::filesystem::exists(desktop.config / "vemra" / "vemra.conf"));
 }
 
 TEST(FirstRun, FindsImagesInTheUsersFoldersAndPlaysWhatIsDropped) {

@@ -62,18 +62,19 @@ ui::Label& addLine(ui::Window& window, std::string name, int top, int height, bo
     return label;
 }
 
-// The places, the home folder written as ~ as a shell would.
-std::string placeList(const std::vector<TitlePlace>& places) {
+// A folder as a shell writes it, with the home folder as ~.
+std::string shortFolder(const std::filesystem::path& folder) {
     const char* home = std::getenv("HOME");
     const std::string homePrefix = home && *home == '/' ? home : "";
+    const std::string path = folder.string();
+    if (!homePrefix.empty() && path.starts_with(homePrefix) && (path.size() == homePrefix.size() || path[homePrefix.size()] == '/'))
+        return "~" + path.substr(homePrefix.size());
+    return path;
+}
+
+std::string placeList(const std::vector<TitlePlace>& places) {
     std::string list;
-    for (const auto& p : places) {
-        std::string folder = p.folder.string();
-        if (!homePrefix.empty() && folder.starts_with(homePrefix) &&
-            (folder.size() == homePrefix.size() || folder[homePrefix.size()] == '/'))
-            folder = "~" + folder.substr(homePrefix.size());
-        list += (list.empty() ? "" : ", ") + folder;
-    }
+    for (const auto& p : places) list += (list.empty() ? "" : ", ") + shortFolder(p.folder);
     return list;
 }
 
@@ -137,7 +138,7 @@ void FirstRunScreen::buildText() {
         canvas.textOut(r.left + 6, r.top + 3, gfx::visualLine(row.name));
         canvas.font() = fallbackFont(12, quietColour);
         canvas.textOut(r.left + 230, r.top + 4, row.image ? "disc image" : "folder");
-        canvas.textOut(r.left + 320, r.top + 4, gfx::visualLine(row.where.string()));
+        canvas.textOut(r.left + 320, r.top + 4, gfx::visualLine(shortFolder(row.where)));
     };
     list.onMouseUp = [this](ui::Widget&, ui::MouseButton button, unsigned, int, int) {
         if (button == ui::MouseButton::left) playSelected();
