@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include <jpeglib.h>
@@ -17,10 +19,12 @@
 #include "kit/demo_sizes.h"
 #include "kit/gen_album.h"
 #include "kit/gen_art.h"
+#include "kit/gen_art_paint.h"
 #include "kit/gen_art_window.h"
 #include "kit/gen_gallery_pictures.h"
 #include "kit/gen_modules.h"
 #include "kit/gen_palette.h"
+#include "kit/icon.h"
 #include "kit/media_tools.h"
 #include "platform/gfx/bmp.h"
 #include "platform/win/binary_file.h"
@@ -338,6 +342,27 @@ TEST(KitGallery, EveryPictureShowsClearOfTheListsArrowsAndCornerAnimationOfEachG
                     << window << " picture " << n << " covers " << c->name;
         }
     }
+}
+
+TEST(KitIcon, EverySizeIsTheSameDesignAveragedAndOthersAreRefused) {
+    const gfx::Bitmap large = drawIcon(256);
+    for (const int size : {48, 64, 128}) {
+        // Shrinking the large icon by whole blocks where the sizes allow it gives the small one, but
+        // for the rounding of two averages instead of one.
+        const gfx::Bitmap small = drawIcon(size);
+        ASSERT_EQ(small.size(), (gfx::Size{size, size}));
+        if (256 % size != 0) continue;
+        const gfx::Bitmap expected = shrunk(large, 256 / size);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const gfx::Color a = gfx::Color::fromPixel(small.pixel(x, y)), b = gfx::Color::fromPixel(expected.pixel(x, y));
+                ASSERT_LE(std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b), 3) << size << " at " << x << "," << y;
+            }
+    }
+    // Edges are smoothed: the large icon has colours between those it is painted with.
+    std::set<gfx::Pixel> colours(large.pixels().begin(), large.pixels().end());
+    EXPECT_GT(colours.size(), 30u);
+    EXPECT_THROW(drawIcon(100), std::invalid_argument);
 }
 
 }  // namespace

@@ -122,6 +122,22 @@ void fillRing(gfx::Bitmap& bitmap, PointF centre, double outer, double inner, gf
     }
 }
 
+gfx::Bitmap shrunk(const gfx::Bitmap& bitmap, int factor) {
+    gfx::Bitmap small(bitmap.width() / factor, bitmap.height() / factor);
+    const int n = factor * factor;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < factor; ++dy)
+                for (int dx = 0; dx < factor; ++dx) {
+                    const gfx::Color c = gfx::Color::fromPixel(bitmap.pixel(x * factor + dx, y * factor + dy));
+                    r += c.r, g += c.g, b += c.b;
+                }
+            small.setPixel(x, y, gfx::Color{std::uint8_t(r / n), std::uint8_t(g / n), std::uint8_t(b / n)}.pixel());
+        }
+    return small;
+}
+
 void drawSymbol(gfx::Bitmap& bitmap, gfx::Rect box, Symbol symbol, gfx::Color colour) {
     const double half = std::min(box.width, box.height) * 0.3;
     const PointF centre{box.left + box.width / 2.0, box.top + box.height / 2.0};

@@ -28,6 +28,10 @@ void fillPolygon(gfx::Bitmap& bitmap, std::span<const PointF> corners, gfx::Colo
 // The pixels whose centres lie between the two radii.
 void fillRing(gfx::Bitmap& bitmap, PointF centre, double outer, double inner, gfx::Color colour);
 
+// The picture `factor` times smaller, each pixel the average of the block it stands for (the
+// remainder of a side that is no whole block is left out).
+gfx::Bitmap shrunk(const gfx::Bitmap& bitmap, int factor);
+
 // The signs drawn on transport buttons and line arrows.
 enum class Symbol { up, down, play, pause, first, last, back, forward };
 // The symbol centred in box, as large as the box allows.

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -17,7 +18,7 @@ int usage() {
     std::cerr << "usage: vemra-kit demo OUT_DIR                 write the demo content tree\n"
                  "       vemra-kit iso TREE OUT.iso            a disc image of a content tree (its own names)\n"
                  "       vemra-kit old-disc TREE OUT.iso       the same with upper-case 8.3 names and \";1\"\n"
-                 "       vemra-kit icon FILE.png               draw the program's icon\n"
+                 "       vemra-kit icon FILE.png [SIZE]        draw the program's icon, SIZE pixels square (256)\n"
                  "       vemra-kit glyph-sheet FILE.png        draw every glyph code and sample lines\n"
                  "       vemra-kit contact-sheet FILE.png SHOT.png...  draw screenshots small, labelled\n"
                  "       vemra-kit fuzz-seeds DIR              write the seeds of the file-reading fuzz targets\n";
@@ -30,7 +31,9 @@ int main(int argc, char** argv) {
     if (argc < 3) return usage();
     try {
         const bool image = std::strcmp(argv[1], "iso") == 0 || std::strcmp(argv[1], "old-disc") == 0;
-        if (std::strcmp(argv[1], "contact-sheet") == 0) {
+        if (std::strcmp(argv[1], "icon") == 0 && argc <= 4) {
+            vemra::kit::writeIcon(argv[2], argc == 4 ? std::atoi(argv[3]) : 256);
+        } else if (std::strcmp(argv[1], "contact-sheet") == 0) {
             const std::vector<std::filesystem::path> shots(argv + 3, argv + argc);
             vemra::kit::writeContactSheet(argv[2], shots);
         } else if (argc != (image ? 4 : 3)) {
@@ -39,8 +42,6 @@ int main(int argc, char** argv) {
             vemra::kit::writeDiscImage(argv[2], argv[3], std::strcmp(argv[1], "iso") == 0
                                                              ? vemra::kit::DiscNames::asInTree
                                                              : vemra::kit::DiscNames::oldDisc);
-        } else if (std::strcmp(argv[1], "icon") == 0) {
-            vemra::kit::writeIcon(argv[2]);
         } else if (std::strcmp(argv[1], "demo") == 0) {
             vemra::kit::writeDemo(argv[2], [](std::string_view step) { std::cout << step << '\n'; });
         } else if (std::strcmp(argv[1], "glyph-sheet") == 0) {
