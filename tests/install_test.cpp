@@ -1,5 +1,6 @@
 // The program as a desktop user meets it: --help and --version, a clear line when it finds no
-// title, and an installation with a valid desktop entry, the kit's icon and a manual page.
+// title, and an installation with a valid desktop entry and metainfo, the kit's icons, a manual
+// page, and a changelog and copyright file.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/gfx/png.h"
 #include "scenario_support.h"
@@ -27,6 +30,9 @@ std::pair<std::string, int> output(const std::string& command) {
     const int status = pclose(out);
     return {text, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
+
+// The text from `from` up to the next `end`.
+std::string textUpTo(const std::string& text, std::size_t from, char end) { return text.substr(from, text.find(end, from) - from); }
 
 }  // namespace
 
@@ -74,18 +80,43 @@ TEST(Install, AScriptThatIsNoTextIsRefusedWithItsReason) {
     }
 }
 
-TEST(Install, InstallsTheProgramItsDesktopEntryIconAndManualPage) {
+TEST(Install, InstallsTheProgramWithItsDesktopMetadataIconsManualPageAndDocuments) {
     const TempDir prefix;
     const auto [log, status] = output("cmake --install '" + std::string(test_paths::buildDir) + "' --prefix '" + prefix.path().string() + "' 2>&1");
     ASSERT_EQ(status, 0) << log;
-    EXPECT_EQ(output("'" + (prefix / "bin/vemra").string() + "' --version").second, 0);
+    const auto [version, versionStatus] = output("'" + (prefix / "bin/vemra").string() + "' --version");
+    ASSERT_EQ(versionStatus, 0);
+    const std::string number = textUpTo(version, version.find(' ') + 1, '\n');
+
     const std::string desktop = (prefix / "share/applications/vemra.desktop").string();
     EXPECT_EQ(output("desktop-file-validate '" + desktop + "' 2>&1"), std::make_pair(std::string(), 0));
-    const auto icon = gfx::readPng(prefix / "share/icons/hicolor/256x256/apps/vemra.png");
-    EXPECT_EQ(icon.size(), (gfx::Size{256, 256}));
-    const auto [page, manStatus] = output("MANWIDTH=80 man -l '" + (prefix / "share/man/man1/vemra.1").string() + "' 2>&1");
+    const std::string metainfo = (prefix / "share/metainfo/org.vemra.vemra.metainfo.xml").string();
+    const auto [verdict, validStatus] = output("appstreamcli validate --no-net --pedantic '" + metainfo + "' 2>&1");
+    EXPECT_EQ(validStatus, 0) << verdict;
+    EXPECT_EQ(verdict.find("\nI:"), std::string::npos) << verdict;  // not even a pedantic remark
+    // The metainfo offers the program for the disc images its desktop entry opens, and no others.
+    const std::string entry = output("cat '" + desktop + "'").first, info = output("cat '" + metainfo + "'").first;
+    std::string mediaTypes;
+    for (auto at = info.find("<mediatype>"); at != std::string::npos; at = info.find("<mediatype>", at + 1))
+        mediaTypes += textUpTo(info, at + 11, '<') + ";";
+    EXPECT_EQ(mediaTypes, textUpTo(entry, entry.find("\nMimeType=") + 10, '\n'));
+
+    // Every place that names the version names the program's.
+    EXPECT_NE(info.find("<release version=\"" + number + "\" date=\""), std::string::npos) << number;
+    const auto [changelog, gzipStatus] = output("gzip -dc '" + (prefix / "share/doc/vemra/changelog.gz").string() + "'");
+    EXPECT_EQ(gzipStatus, 0);
+    EXPECT_TRUE(changelog.starts_with("vemra (" + number + ") ")) << changelog;
+    EXPECT_NE(output("cat '" + (prefix / "share/doc/vemra/copyright").string() + "'").first.find("Upstream-Name: vemra\n"),
+              std::string::npos);
+
+    for (const int size : {48, 64, 128, 256}) {
+        const auto dir = "share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/vemra.png";
+        EXPECT_EQ(gfx::readPng(prefix / dir).size(), (gfx::Size{size, size})) << dir;
+    }
+    const auto [page, manStatus] = output("MANWIDTH=80 man -l '" + (prefix / "share/man/man1/vemra.1.gz").string() + "' 2>&1");
     EXPECT_EQ(manStatus, 0);
-    for (const char* part : {"NAME", "vemra - play", "--content", "--export-text", "F12", "VEMRA_WINDOWS_DIR"})
+    for (const std::string& part :
+         std::vector<std::string>{"NAME", "vemra - play", "--content", "--export-text", "F12", "VEMRA_WINDOWS_DIR", "vemra " + number})
         EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
 }
 
