@@ -1,5 +1,6 @@
 // The disc image reader on arbitrary image bytes: an image opens or is refused with an error,
-// never a crash or a hang, and every file it lists reads within the image.
+// never a crash or a hang, and every file it lists reads within the image. The quick look that
+// offers images to play reads the same bytes first.
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include "content/content_error.h"
 #include "content/content_source.h"
 #include "content/disc_image.h"
+#include "content/title_probe.h"
 #include "scratch_file.h"
 
 namespace {
@@ -17,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vemra::content;
     static const vemra::fuzzing::ScratchFile scratch("image.iso");
     const auto& file = scratch.holding(data, size);
+    probeDiscImage(file);
     try {
         const DiscImage image(file);
         for (const char* path : paths) {
