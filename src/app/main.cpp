@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/content_check.h"
 #include "app/content_choice.h"
 #include "app/first_run.h"
 #include "app/remembered_content.h"
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
         std::printf("vemra %s\n", VEMRA_VERSION);
         return 0;
     }
-    const bool window = !options->headless && options->exportText.empty();
+    const bool window = !options->headless && options->exportText.empty() && !options->checkContent;
     // An error that ends the program before the title starts reaches a desktop user in a box.
     const auto startFailed = [&](const std::string& problem, int code) {
         std::fprintf(stderr, "vemra: %s\n", problem.c_str());
@@ -69,6 +70,10 @@ int main(int argc, char** argv) {
         if (!options->scriptFile.empty()) commands = script::readScriptFile(options->scriptFile);
         if (window && options->forget)
             if (const auto why = app::forgetContent()) std::fprintf(stderr, "vemra: cannot forget: %s\n", why->c_str());
+        if (options->checkContent) {
+            if (const auto problem = app::chooseContent(options->contentDir, false)) return startFailed(*problem, 2);
+            return app::checkContent(options->json);
+        }
         if (!options->exportText.empty()) {
             if (const auto problem = app::chooseContent(options->contentDir, true)) return startFailed(*problem, 2);
             return app::exportText(options->exportText);

@@ -8,7 +8,8 @@ namespace vemra::app {
 const char* const usage =
     "usage: vemra [--content DIR|IMAGE | DIR|IMAGE] [--scale N] [--fullscreen] [--display WxH]\n"
     "             [--headless] [--virtual-time] [--script FILE] [--trace] [--toolkit-check]\n"
-    "             [--navigation-map] [--export-text OUT] [--forget] [--help] [--version]\n";
+    "             [--navigation-map] [--export-text OUT] [--check-content [DIR|IMAGE] [--json]]\n"
+    "             [--forget] [--help] [--version]\n";
 
 const char* const help =
     "Plays the title from its content: a folder holding data1 ... data5 and the fonts, or the\n"
@@ -30,6 +31,11 @@ const char* const help =
     "                       (OUT/text/), then a report of what was converted and left out; exit\n"
     "                       code 1 when a damaged file was left out\n"
     "  --forget             forget the content that played last in a window\n"
+    "  --check-content [DIR|IMAGE]\n"
+    "                       read every file the title can read, as the title reads it, without a\n"
+    "                       window, and print a table a folder (ok, missing or damaged and why)\n"
+    "                       and a summary; exit code 1 when a file is missing or damaged\n"
+    "  --json               with --check-content: the report as JSON\n"
     "  --help               show this help and end\n"
     "  --version            show the version and end\n"
     "\n"
@@ -71,6 +77,17 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             o.toolkitCheck = true;
         } else if (arg == "--navigation-map") {
             o.navigationMap = true;
+        } else if (arg == "--check-content") {
+            o.checkContent = true;
+            if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("-")) {
+                if (!o.contentDir.empty()) {
+                    error = "the content is named twice";
+                    return std::nullopt;
+                }
+                o.contentDir = argv[++i];
+            }
+        } else if (arg == "--json") {
+            o.json = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--forget") {
@@ -109,6 +126,10 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
             error = "unknown option " + std::string(arg);
             return std::nullopt;
         }
+    }
+    if (o.json && !o.checkContent) {
+        error = "--json goes with --check-content";
+        return std::nullopt;
     }
     return o;
 }

@@ -20,6 +20,8 @@ struct Options {
     bool navigationMap = false;  // print the map of the screens and stop
     std::string exportText;      // write the title's texts into this folder and stop
     bool forget = false;   // forget the content that played last in a window
+    bool checkContent = false;   // read every file the title reads, report and stop
+    bool json = false;           // the check's report as JSON
     bool help = false;     // print the help and end
     bool version = false;  // print the version and end
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "content/content_path.h"
 #include "content/disc_image.h"
 #include "content/folder_source.h"
 
@@ -24,6 +25,19 @@ std::unique_ptr<ContentSource> openContentSource(const std::filesystem::path& lo
     if (!std::filesystem::is_regular_file(status))
         throw ContentSourceError("cannot open " + location.string() + ": neither a folder nor a disc image");
     return std::make_unique<DiscImage>(location);
+}
+
+std::optional<std::string> ContentSource::storedPath(std::string_view contentPath) const {
+    const auto parts = splitContentPath(contentPath);
+    if (!parts) return std::nullopt;
+    std::string stored;
+    for (const std::string_view part : *parts) {
+        const std::vector<std::string> names = entries(stored);
+        const std::string* name = matchName(names, part);
+        if (!name) return std::nullopt;
+        stored += (stored.empty() ? "" : "\\") + *name;
+    }
+    return stored;
 }
 
 const ContentSource& contentSource() {

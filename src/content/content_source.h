@@ -33,6 +33,12 @@ public:
     std::vector<std::uint8_t> read(std::string_view contentPath) const { return read(contentPath, UINT64_MAX); }
     // Where a file's bytes lie, for streaming; nullopt when the path names nothing.
     virtual std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const = 0;
+    // The names a directory holds as stored (their own case), in byte order; empty when the path
+    // names no directory ("" is the root).
+    virtual std::vector<std::string> entries(std::string_view directoryPath) const = 0;
+    // The path as stored, each component in the case the tree spells it ("DATA1\08.DAT" for
+    // "data1\08.dat"); nullopt when the path names nothing.
+    std::optional<std::string> storedPath(std::string_view contentPath) const;
 };
 
 // A folder or disc image that cannot serve as a content tree at all; the text says which and why.

@@ -184,6 +184,12 @@ const DiscImage::Node* DiscImage::find(std::string_view contentPath) const {
     return node;
 }
 
+std::vector<std::string> DiscImage::entries(std::string_view directoryPath) const {
+    const Node* node = directoryPath.empty() ? &nodes_.front() : find(directoryPath);
+    if (!node || !node->directory) return {};
+    return node->names;
+}
+
 EntryKind DiscImage::kind(std::string_view contentPath) const {
     const Node* node = find(contentPath);
     return !node ? EntryKind::none : node->directory ? EntryKind::directory : EntryKind::file;

@@ -25,6 +25,7 @@ public:
     using ContentSource::read;
     std::vector<std::uint8_t> read(std::string_view contentPath, std::uint64_t maxBytes) const override;
     std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const override;
+    std::vector<std::string> entries(std::string_view directoryPath) const override;
 
     struct Node {
         bool directory = false;

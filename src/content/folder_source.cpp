@@ -50,6 +50,13 @@ std::optional<media::MediaSource> FolderSource::mediaSource(std::string_view con
     return media::MediaSource(std::move(*file));
 }
 
+std::vector<std::string> FolderSource::entries(std::string_view directoryPath) const {
+    const auto directory = directoryPath.empty() ? std::optional(directory_) : resolve(directoryPath);
+    std::error_code error;
+    if (!directory || !std::filesystem::is_directory(*directory, error)) return {};
+    return listing(*directory);
+}
+
 std::optional<std::string> FolderSource::findEntry(const std::filesystem::path& dir, std::string_view name) const {
     std::error_code error;
     if (std::filesystem::exists(dir / name, error)) return std::string(name);

@@ -23,6 +23,7 @@ public:
     using ContentSource::read;
     std::vector<std::uint8_t> read(std::string_view contentPath, std::uint64_t maxBytes) const override;
     std::optional<media::MediaSource> mediaSource(std::string_view contentPath) const override;
+    std::vector<std::string> entries(std::string_view directoryPath) const override;
 
     // The file or directory a content path names.
     std::optional<std::filesystem::path> resolve(std::string_view contentPath) const;

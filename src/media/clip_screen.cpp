@@ -1,5 +1,7 @@
 #include "media/clip_screen.h"
 
+#include "media/media_failure.h"
+
 #include <cstdio>
 
 #include <nlohmann/json.hpp>
@@ -17,8 +19,6 @@ using shell::un4;
 
 namespace {
 
-constexpr const char* failureText =
-    "undefined error !!  probably you must install the activemovie from the CD-ROM to run the videos";
 constexpr int parkedTop = 2000;
 
 }  // namespace
@@ -73,7 +73,7 @@ void Tfrm31::playClip(ui::Label& row) {
         med1_.open();
         med1_.play();
     } catch (const std::exception&) {
-        ui::app().messageBox(this, "error", failureText);
+        ui::app().messageBox(this, "error", std::string(media::clipFailureText));
         if (med1_.mode() != 0) med1_.close();
         return;
     }

@@ -8,6 +8,7 @@
 #include "content/pictures.h"
 #include "content/text_readers.h"
 #include "media/gallery_lists.h"
+#include "media/media_failure.h"
 #include "parts/row_colours.h"
 #include "platform/ui/application.h"
 #include "shell/backdrop.h"
@@ -154,7 +155,7 @@ void GalleryScreen::chooseSound(ui::Label& row) {
         device.open();
     } catch (const media::MediaError&) {
         tr1_.setEnabled(false);
-        ui::app().messageBox(this, "error", "undefined error !!");
+        ui::app().messageBox(this, "error", std::string(media::mediaFailureText));
         panel_.setVisible(false);
         return;
     }

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "content/content_source.h"
+#include "media/media_failure.h"
 #include "media/player_variants.h"
 #include "parts/arrow_repeat.h"
 #include "parts/full_title_overlay.h"
@@ -218,7 +219,7 @@ void PlayerScreen::loadTexts() {
 void PlayerScreen::openNarration() {
     const auto fail = [this] {
         openFailed_ = -1;
-        ui::app().messageBox(this, "error", "undefined error !!");
+        ui::app().messageBox(this, "error", std::string(media::mediaFailureText));
     };
     if (!content::fileExists(variant_.narration)) return fail();
     try {

@@ -20,6 +20,12 @@ const std::vector<std::string>& TextFiles::lines(std::string_view contentPath) {
     return std::get<std::vector<std::string>>(found->second);
 }
 
+std::vector<std::string> TextFiles::asked() const {
+    std::vector<std::string> files;
+    for (const auto& entry : lines_) files.push_back(entry.first);
+    return files;
+}
+
 const content::WholeTextFile& TextFiles::whole(std::string_view contentPath) {
     auto found = whole_.find(contentPath);
     if (found == whole_.end())

@@ -17,6 +17,8 @@ public:
     // Throw ContentError naming the file when it cannot be read.
     const std::vector<std::string>& lines(std::string_view contentPath);
     const content::WholeTextFile& whole(std::string_view contentPath);
+    // Every file asked for so far, read or not, in byte order.
+    std::vector<std::string> asked() const;
 
 private:
     std::map<std::string, std::variant<std::vector<std::string>, std::string>, std::less<>> lines_;

@@ -88,8 +88,13 @@ void MediaFile::seek(std::int32_t ms) {
     soundConverter_.reset();
 }
 
+int MediaFile::damagedPackets() const {
+    return (sound_ ? sound_->damagedPackets() : 0) + (pictures_ ? pictures_->damagedPackets() : 0);
+}
+
 bool MediaFile::decodeNext(Decoded& out, gfx::Size pictureSize) {
-    if (av_read_frame(format_.get(), packet_.get()) < 0) {
+    if (const int err = av_read_frame(format_.get(), packet_.get()); err < 0) {
+        if (err != AVERROR_EOF) readError_ = errorText(err);
         decodePacket(nullptr, out, pictureSize);  // the decoders give up what they still hold
         return false;
     }

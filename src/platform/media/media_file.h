@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/gfx/bitmap.h"
@@ -56,6 +57,10 @@ public:
     // Decodes the next packet into `out`, pictures scaled to `pictureSize` (none when it is empty).
     // Returns false once the file is exhausted.
     bool decodeNext(Decoded& out, gfx::Size pictureSize);
+    // What went wrong so far: packets that could not be decoded, and why reading stopped before the
+    // end of the file, if it did.
+    int damagedPackets() const;
+    const std::string& readError() const { return readError_; }
 
 private:
     void decodePacket(const AVPacket* packet, Decoded& out, gfx::Size pictureSize);
@@ -73,6 +78,7 @@ private:
     PictureConverter pictureConverter_;
     std::int64_t originUs_ = 0;
     std::int64_t lengthUs_ = 0;
+    std::string readError_;
 };
 
 }  // namespace vemra::media

@@ -21,11 +21,16 @@ StreamDecoder::StreamDecoder(CodecPtr codec, const AVStream& stream)
 }
 
 void StreamDecoder::decode(const AVPacket* packet, const std::function<void(const AVFrame&)>& take) {
-    if (avcodec_send_packet(codec_.get(), packet) < 0 && packet) return;
-    while (avcodec_receive_frame(codec_.get(), frame_.get()) == 0) {
+    if (avcodec_send_packet(codec_.get(), packet) < 0 && packet) {
+        ++damagedPackets_;
+        return;
+    }
+    int received;
+    while ((received = avcodec_receive_frame(codec_.get(), frame_.get())) == 0) {
         take(*frame_);
         av_frame_unref(frame_.get());
     }
+    if (received != AVERROR(EAGAIN) && received != AVERROR_EOF) ++damagedPackets_;
 }
 
 void StreamDecoder::reset() { avcodec_flush_buffers(codec_.get()); }

@@ -22,6 +22,8 @@ public:
     // Decodes `packet` (null drains what the decoder still holds) and hands over each frame.
     // A damaged packet is skipped.
     void decode(const AVPacket* packet, const std::function<void(const AVFrame&)>& take);
+    // How many packets could not be decoded so far.
+    int damagedPackets() const { return damagedPackets_; }
     // Forgets buffered data, after a seek.
     void reset();
     // When the frame starts, in microseconds of the file's clock, if it says.
@@ -31,6 +33,7 @@ private:
     CodecPtr codec_;
     FramePtr frame_;
     const AVStream& stream_;
+    int damagedPackets_ = 0;
     int streamIndex_;
 };
 
