@@ -1,7 +1,10 @@
 #include "app/content_check_media.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/content_check_files.h"
@@ -52,7 +55,27 @@ std::optional<std::string> decodeToEnd(const media::MediaSource& source, media::
     return std::nullopt;
 }
 
+// The RIFF header's fault, if the file is a RIFF file and has one.
+std::optional<std::string> riffProblem(const media::MediaSource& source) {
+    std::ifstream in(source.file, std::ios::binary);
+    std::array<std::uint8_t, 8> start{};
+    in.seekg(std::streamoff(source.offset));
+    in.read(reinterpret_cast<char*>(start.data()), start.size());
+    if (!in) return std::nullopt;
+    std::error_code error;
+    const std::uint64_t size = source.length.value_or(std::filesystem::file_size(source.file, error) - source.offset);
+    return riffSizeProblem(start, size);
+}
+
 }  // namespace
+
+std::optional<std::string> riffSizeProblem(std::span<const std::uint8_t> start, std::uint64_t fileSize) {
+    if (start.size() < 8 || std::string_view(reinterpret_cast<const char*>(start.data()), 4) != "RIFF") return std::nullopt;
+    const std::uint64_t said = std::uint64_t(start[4]) | std::uint64_t(start[5]) << 8 | std::uint64_t(start[6]) << 16 |
+                               std::uint64_t(start[7]) << 24;
+    if (said + 8 <= fileSize + 1) return std::nullopt;  // a last odd byte may go unpadded
+    return "its RIFF header says it holds " + std::to_string(said + 8) + " bytes, but the file has " + std::to_string(fileSize);
+}
 
 void checkMedia(ContentCheck& check, std::string_view path, std::string_view what, MediaUse use) {
     // The box the title shows when the file will not open, before the reader's own reason.
@@ -67,6 +90,7 @@ void checkMedia(ContentCheck& check, std::string_view path, std::string_view wha
             throw content::ContentError(box + "cannot open " + std::string(path) +
                                         (kind == content::EntryKind::directory ? ": is a directory" : ": is not a regular file") + end);
         const bool video = use == MediaUse::video || use == MediaUse::clip;
+        if (const auto why = riffProblem(*source)) throw content::ContentError(std::string(path) + ": " + *why);
         try {
             if (const auto why = decodeToEnd(*source, video ? media::MediaKind::video : media::MediaKind::sound))
                 throw content::ContentError(std::string(path) + ": " + *why);

@@ -62,6 +62,7 @@ std::optional<WholeTextFile> fields(ContentCheck& check, std::string_view path, 
     auto file = whole(check, path, what);
     if (!file) return std::nullopt;
     check.read(path, what, [&] {
+        if (recordCount(*file, recordLength) == 0) file->field(1);  // the reader's own words, when it has some
         if (recordCount(*file, recordLength) == 0)
             throw content::ContentError(std::string(path) + ": holds no record of " + std::to_string(recordLength) +
                                         " characters");
@@ -95,6 +96,11 @@ void rangesInPool(ContentCheck& check, const WholeTextFile& index, std::int64_t 
                 mismatch(check, index.name(),
                          "record " + std::to_string(r + 1) + " names characters up to " + std::to_string(start + length),
                          pool.name(), std::to_string(size));
+                return;
+            }
+            if (pool.text().find('\0', std::size_t(start)) < std::size_t(start + length)) {
+                check.fault(pool.name(), pool.name() + ": the text of record " + std::to_string(r + 1) + " of " +
+                                             index.name() + " holds a NUL byte, which is no glyph");
                 return;
             }
         }
@@ -142,6 +148,7 @@ void entriesNameLines(ContentCheck& check, const WholeTextFile& entries, std::st
 
 // A list of titles: no title is empty, none holds a NUL byte (no glyph), none is longer than a screen.
 void titlesReadable(ContentCheck& check, std::string_view path, const std::vector<std::string>& titles) {
+    if (titles.empty()) return check.fault(path, std::string(path) + ": holds no title");
     for (std::size_t i = 0; i < titles.size(); ++i) {
         const std::string& t = titles[i];
         const std::string line = std::string(path) + ": line " + std::to_string(i + 1);
@@ -264,6 +271,25 @@ void otherLists(ContentCheck& check) {
     for (const std::string& asked : files.asked()) check.name(asked, "a text a window shows");
 }
 
+// A bitmap file read as the title reads it; a palette larger than its pixels can index is a fault
+// the reader passes over.
+void bitmapFile(ContentCheck& check, const std::string& path, const std::string& what) {
+    check.read(path, what, [&] {
+        content::loadBitmapFile(path);
+        const auto bytes = content::readContentFile(path, content::FileKind::bitmap);
+        const auto u32 = [&](std::size_t at) {
+            return std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 | std::uint32_t(bytes[at + 2]) << 16 |
+                   std::uint32_t(bytes[at + 3]) << 24;
+        };
+        if (bytes.size() < 50 || u32(14) < 40) return;
+        const unsigned bits = unsigned(bytes[28]) | unsigned(bytes[29]) << 8;
+        const std::uint32_t most = bits <= 8 ? 1u << bits : 256;
+        if (u32(46) > most)
+            throw content::ContentError(path + ": its header says " + std::to_string(u32(46)) + " palette colours, more than the " +
+                                        std::to_string(most) + " a picture of " + std::to_string(bits) + " bits a pixel has");
+    });
+}
+
 // ---- galleries and album: the lists, then the pictures and sounds they name -------------------------
 
 void galleries(ContentCheck& check) {
@@ -294,7 +320,7 @@ void galleries(ContentCheck& check) {
         }
         for (const int picture : pictures.indexes) {
             const std::string path = galleryPicturePath(picture);
-            check.read(path, "gallery picture", [&] { content::loadBitmapFile(path); });
+            bitmapFile(check, path, "gallery picture");
             if (!pictureSoundRanges || !soundEntries || !soundTitles) continue;
             try {
                 for (const int sound : pictureSounds(*pictureSoundRanges, picture, *soundEntries, *soundTitles).indexes)
@@ -399,7 +425,7 @@ void artwork(ContentCheck& check) {
         for (const designs::ComponentDesign& c : design->components)
             if (c.artwork) {
                 const std::string path = "art\\" + std::string(design->name) + "\\" + std::string(c.name) + ".bmp";
-                check.read(path, "artwork of " + std::string(design->name), [&] { content::loadBitmapFile(path); });
+                bitmapFile(check, path, "artwork of " + std::string(design->name));
             }
 }
 
@@ -419,7 +445,17 @@ void fonts(ContentCheck& check) {
                         throw content::ContentError(std::string(name) + ": face " + face + " of height " +
                                                     std::to_string(height) + " draws nothing");
             }
+            const gfx::FontDamage damage = library.damage(name);
             library.unregisterFont(name);
+            if (damage.facesLeftOut > 0)
+                throw content::ContentError(std::string(name) + ": " + std::to_string(damage.facesLeftOut) +
+                                            " of its fonts cannot be read");
+            if (damage.headersOutside > 0)
+                throw content::ContentError(std::string(name) + ": " + std::to_string(damage.headersOutside) +
+                                            " of its fonts place their glyphs past the end of the file");
+            if (damage.unreadableGlyphs > 0)
+                throw content::ContentError(std::string(name) + ": " + std::to_string(damage.unreadableGlyphs) +
+                                            " glyphs cannot be drawn");
         });
     }
 }
@@ -428,7 +464,9 @@ void cursorsAndCodec(ContentCheck& check) {
     for (const auto& [path, what] : {std::pair{"data1\\data2.cur", "list cursor"}, std::pair{"qem00.ani", "animated hotspot cursor"}})
         check.read(path, what, [path] {
             try {
-                win::decodeCursorFile(content::readContentFile(path, content::FileKind::cursor));
+                const auto bytes = content::readContentFile(path, content::FileKind::cursor);
+                win::decodeCursorFile(bytes);
+                if (const auto why = riffSizeProblem(bytes, bytes.size())) throw win::FormatError(*why);
             } catch (const win::FormatError& e) {
                 throw content::ContentError(std::string(path) + ": " + e.what());
             }

@@ -44,6 +44,14 @@ public:
     virtual void drawText(Bitmap& target, Rect clip, int x, int y, std::string_view bytes, Color color) const = 0;
 };
 
+// What of a registered font file cannot be used: faces it declares that do not open (left out),
+// and glyphs of its faces that do not load (drawn as nothing).
+struct FontDamage {
+    long facesLeftOut = 0;
+    long unreadableGlyphs = 0;
+    long headersOutside = 0;  // FNT headers whose glyph bits lie past the end of the file
+};
+
 // The process-wide font table: registered font files and the fonts resolved from them.
 class FontLibrary {
 public:
@@ -61,6 +69,8 @@ public:
     // Removes the faces a file added; true when the file was registered.
     bool unregisterFile(const std::filesystem::path& file);
     bool unregisterFont(const std::string& name);
+    // What of the file registered under `name` cannot be used (nothing when it is not registered).
+    FontDamage damage(const std::string& name) const;
     // Face names of the registered files, in registration order, each once.
     std::vector<std::string> registeredFaces() const;
     // Character heights available for a registered face (empty for unknown faces).

@@ -37,6 +37,7 @@ struct RegisteredFile {
     std::string name;
     FontData data;
     std::vector<RegisteredFace> faces;
+    long declaredFaces = 0;
 };
 
 std::string identity(const std::filesystem::path& file) {
@@ -137,7 +138,7 @@ int FontLibrary::registerFont(const std::string& name, std::vector<std::uint8_t>
     const FacePtr probe = openFace(impl_->freetype, data, -1);
     if (!probe) return 0;
 
-    RegisteredFile entry{name, data, {}};
+    RegisteredFile entry{name, data, {}, probe->num_faces};
     for (long i = 0; i < probe->num_faces; ++i) {
         FacePtr face = openFace(impl_->freetype, data, i);
         if (!face || !face->family_name) continue;
@@ -163,6 +164,21 @@ bool FontLibrary::unregisterFont(const std::string& name) {
     impl_->files.erase(impl_->files.begin() + (known - impl_->files.data()));
     impl_->resolved.clear();
     return true;
+}
+
+FontDamage FontLibrary::damage(const std::string& name) const {
+    FontDamage damage;
+    const RegisteredFile* file = impl_->find(name);
+    if (!file) return damage;
+    damage.facesLeftOut = file->declaredFaces - long(file->faces.size());
+    for (const RegisteredFace& f : file->faces) {
+        FT_WinFNT_HeaderRec header;
+        if (FT_Get_WinFNT_Header(f.face.get(), &header) == 0 && header.bits_offset >= file->data->size()) ++damage.headersOutside;
+    }
+    for (const RegisteredFace& f : file->faces)
+        for (FT_Long glyph = 0; glyph < f.face->num_glyphs; ++glyph)
+            damage.unreadableGlyphs += FT_Load_Glyph(f.face.get(), FT_UInt(glyph), FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0;
+    return damage;
 }
 
 std::vector<std::string> FontLibrary::registeredFaces() const {

@@ -22,6 +22,34 @@ std::string errorText(int err) {
     return text;
 }
 
+// Whether a packet of MPEG audio holds less than the frame its header begins: the end of a file cut
+// off in the middle of a frame, which the decoder plays without a word. Packets that do not begin
+// with a frame header (as some containers cut them) are not judged.
+bool cutShortMpegAudio(const AVPacket& packet) {
+    if (packet.size < 4) return false;
+    const std::uint32_t h = std::uint32_t(packet.data[0]) << 24 | std::uint32_t(packet.data[1]) << 16 |
+                            std::uint32_t(packet.data[2]) << 8 | packet.data[3];
+    if ((h >> 21) != 0x7FF) return false;
+    const int version = (h >> 19) & 3, layer = (h >> 17) & 3, bitrateIndex = (h >> 12) & 15, rateIndex = (h >> 10) & 3;
+    if (version == 1 || layer == 0 || bitrateIndex == 0 || bitrateIndex == 15 || rateIndex == 3) return false;
+    static constexpr int kbps[2][3][15] = {
+        {{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
+         {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
+         {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}},
+        {{0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
+         {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
+         {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}}};
+    static constexpr int rates[3] = {44100, 48000, 32000};
+    const bool mpeg1 = version == 3;
+    const int rate = rates[rateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+    const int layerNumber = 4 - layer;  // 1, 2 or 3
+    const int bitrate = kbps[mpeg1 ? 0 : 1][layerNumber - 1][bitrateIndex] * 1000;
+    const int padding = (h >> 9) & 1;
+    const int length = layerNumber == 1 ? (12 * bitrate / rate + padding) * 4
+                                        : (layerNumber == 3 && !mpeg1 ? 72 : 144) * bitrate / rate + padding;
+    return packet.size < length;
+}
+
 }  // namespace
 
 MediaFile::MediaFile(const MediaSource& source, MediaKind kind, int rate, int channels, PictureFit fit)
@@ -89,7 +117,7 @@ void MediaFile::seek(std::int32_t ms) {
 }
 
 int MediaFile::damagedPackets() const {
-    return (sound_ ? sound_->damagedPackets() : 0) + (pictures_ ? pictures_->damagedPackets() : 0);
+    return cutShortPackets_ + (sound_ ? sound_->damagedPackets() : 0) + (pictures_ ? pictures_->damagedPackets() : 0);
 }
 
 bool MediaFile::decodeNext(Decoded& out, gfx::Size pictureSize) {
@@ -97,6 +125,12 @@ bool MediaFile::decodeNext(Decoded& out, gfx::Size pictureSize) {
         if (err != AVERROR_EOF) readError_ = errorText(err);
         decodePacket(nullptr, out, pictureSize);  // the decoders give up what they still hold
         return false;
+    }
+    if (sound_ && packet_->stream_index == sound_->streamIndex()) {
+        const AVCodecID codec = sound_->stream().codecpar->codec_id;
+        if ((codec == AV_CODEC_ID_MP3 || codec == AV_CODEC_ID_MP2 || codec == AV_CODEC_ID_MP1) &&
+            cutShortMpegAudio(*packet_))
+            ++cutShortPackets_;
     }
     decodePacket(packet_.get(), out, pictureSize);
     av_packet_unref(packet_.get());

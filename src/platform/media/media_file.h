@@ -57,7 +57,7 @@ public:
     // Decodes the next packet into `out`, pictures scaled to `pictureSize` (none when it is empty).
     // Returns false once the file is exhausted.
     bool decodeNext(Decoded& out, gfx::Size pictureSize);
-    // What went wrong so far: packets that could not be decoded, and why reading stopped before the
+    // What went wrong so far: packets that could not be decoded or were cut short, and why reading stopped before the
     // end of the file, if it did.
     int damagedPackets() const;
     const std::string& readError() const { return readError_; }
@@ -79,6 +79,7 @@ private:
     std::int64_t originUs_ = 0;
     std::int64_t lengthUs_ = 0;
     std::string readError_;
+    int cutShortPackets_ = 0;
 };
 
 }  // namespace vemra::media
