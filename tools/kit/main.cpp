@@ -11,6 +11,7 @@
 #include "kit/fuzz_seeds.h"
 #include "kit/glyph_sheet.h"
 #include "kit/icon.h"
+#include "kit/module_scripts.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ int usage() {
                  "       vemra-kit icon FILE.png [SIZE]        draw the program's icon, SIZE pixels square (256)\n"
                  "       vemra-kit glyph-sheet FILE.png        draw every glyph code and sample lines\n"
                  "       vemra-kit contact-sheet FILE.png SHOT.png...  draw screenshots small, labelled\n"
+                 "       vemra-kit module-scripts DIR          the picture modules as resource scripts (windres)\n"
                  "       vemra-kit fuzz-seeds DIR              write the seeds of the file-reading fuzz targets\n";
     return 2;
 }
@@ -46,6 +48,8 @@ int main(int argc, char** argv) {
             vemra::kit::writeDemo(argv[2], [](std::string_view step) { std::cout << step << '\n'; });
         } else if (std::strcmp(argv[1], "glyph-sheet") == 0) {
             vemra::kit::writeGlyphSheet(argv[2]);
+        } else if (std::strcmp(argv[1], "module-scripts") == 0) {
+            vemra::kit::writeModuleScripts(argv[2]);
         } else if (std::strcmp(argv[1], "fuzz-seeds") == 0) {
             vemra::kit::writeFuzzSeeds(argv[2]);
         } else {

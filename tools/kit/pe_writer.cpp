@@ -1,5 +1,6 @@
 #include "kit/pe_writer.h"
 
+#include <fstream>
 #include <stdexcept>
 
 #include "kit/byte_buffer.h"
@@ -67,6 +68,67 @@ void ResourceModuleWriter::addString(std::uint16_t id, std::string_view text) {
     if (text.size() > 0xFFFF) throw std::invalid_argument("string " + std::to_string(id) + " is too long");
     if (!strings_.emplace(id, std::string(text)).second)
         throw std::invalid_argument("the module already holds string " + std::to_string(id));
+}
+
+namespace {
+
+std::string scriptName(const ResourceKey& key) {
+    if (const auto* number = std::get_if<std::uint16_t>(&key)) return std::to_string(*number);
+    std::string name;
+    for (const char16_t c : std::get<std::u16string>(key)) name += char(c);
+    return name;
+}
+
+// A .bmp file of a packed DIB: the file header before it, pointing past its header and palette.
+std::vector<std::uint8_t> bmpFile(const std::vector<std::uint8_t>& dib) {
+    const auto u32 = [&](std::size_t at) {
+        return std::uint32_t(dib[at]) | std::uint32_t(dib[at + 1]) << 8 | std::uint32_t(dib[at + 2]) << 16 |
+               std::uint32_t(dib[at + 3]) << 24;
+    };
+    const std::uint32_t headerSize = u32(0);
+    const unsigned bits = unsigned(dib[14]) | unsigned(dib[15]) << 8;
+    const std::uint32_t colours = u32(32) ? u32(32) : bits <= 8 ? 1u << bits : 0;
+    const std::uint32_t masks = headerSize == 40 && u32(16) == 3 ? 12 : 0;
+    ByteBuffer file;
+    file.text("BM");
+    file.u32(std::uint32_t(14 + dib.size()));
+    file.u32(0);
+    file.u32(14 + headerSize + masks + 4 * colours);
+    std::vector<std::uint8_t> out = file.bytes();
+    out.insert(out.end(), dib.begin(), dib.end());
+    return out;
+}
+
+void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+}  // namespace
+
+void ResourceModuleWriter::writeResourceScript(const std::filesystem::path& dir, std::string_view stem) const {
+    std::filesystem::create_directories(dir);
+    std::ofstream script(dir / (std::string(stem) + ".rc"), std::ios::binary);
+    script << "LANGUAGE 0, 0\n";
+    for (const auto& [type, names] : resources_) {
+        const bool bitmap = type == ResourceKey(bitmapType);
+        for (const auto& [name, data] : names) {
+            const std::string file = std::string(stem) + "-" + scriptName(type) + "-" + scriptName(name) + (bitmap ? ".bmp" : ".bin");
+            writeBytes(dir / file, bitmap ? bmpFile(data) : data);
+            script << scriptName(name) << ' ' << (bitmap ? "BITMAP" : scriptName(type)) << " \"" << file << "\"\n";
+        }
+    }
+    if (!strings_.empty()) {
+        script << "STRINGTABLE\nBEGIN\n";
+        for (const auto& [id, text] : strings_) {
+            script << "  " << id << ", \"";
+            for (const char c : text) script << (c == '"' ? "\"\"" : c == '\\' ? "\\\\" : std::string(1, c));
+            script << "\"\n";
+        }
+        script << "END\n";
+    }
+    if (!script) throw std::runtime_error("cannot write the resource script " + std::string(stem));
 }
 
 std::vector<std::uint8_t> ResourceModuleWriter::bytes() const {

@@ -25,6 +25,10 @@ public:
 
     std::vector<std::uint8_t> bytes() const;
     void write(const std::filesystem::path& file) const;
+    // The same resources as a resource script for a resource compiler (windres, rc): `stem`.rc in
+    // `dir`, with each resource's bytes in a file beside it (bitmaps as .bmp files, which the
+    // compiler stores without their file header), every resource in the neutral language.
+    void writeResourceScript(const std::filesystem::path& dir, std::string_view stem) const;
 
 private:
     ResourceTree resources_;
