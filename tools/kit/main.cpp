@@ -12,11 +12,13 @@
 #include "kit/glyph_sheet.h"
 #include "kit/icon.h"
 #include "kit/module_scripts.h"
+#include "kit/period_formats.h"
 
 namespace {
 
 int usage() {
     std::cerr << "usage: vemra-kit demo OUT_DIR                 write the demo content tree\n"
+                 "       vemra-kit demo --period-formats OUT_DIR   the same in the media and bitmap formats of the time\n"
                  "       vemra-kit iso TREE OUT.iso            a disc image of a content tree (its own names)\n"
                  "       vemra-kit old-disc TREE OUT.iso       the same with upper-case 8.3 names and \";1\"\n"
                  "       vemra-kit icon FILE.png [SIZE]        draw the program's icon, SIZE pixels square (256)\n"
@@ -35,6 +37,10 @@ int main(int argc, char** argv) {
         const bool image = std::strcmp(argv[1], "iso") == 0 || std::strcmp(argv[1], "old-disc") == 0;
         if (std::strcmp(argv[1], "icon") == 0 && argc <= 4) {
             vemra::kit::writeIcon(argv[2], argc == 4 ? std::atoi(argv[3]) : 256);
+        } else if (std::strcmp(argv[1], "demo") == 0 && argc == 4 && std::strcmp(argv[2], "--period-formats") == 0) {
+            vemra::kit::writeDemo(argv[3], [](std::string_view step) { std::cout << step << '\n'; });
+            std::cout << "formats of the time\n";
+            vemra::kit::convertToPeriodFormats(argv[3]);
         } else if (std::strcmp(argv[1], "contact-sheet") == 0) {
             const std::vector<std::filesystem::path> shots(argv + 3, argv + argc);
             vemra::kit::writeContactSheet(argv[2], shots);
