@@ -107,7 +107,7 @@ TEST(ContentCheck, ThePlainReportHasATableAFolderAndASummary) {
     EXPECT_NE(check.out.find("data1 (29 files: 29 ok, 0 missing, 0 damaged)"), std::string::npos) << check.out;
     EXPECT_NE(check.out.find("  08.dat "), std::string::npos);
     EXPECT_NE(check.out.find("files no rule names (never read by the title):\n  .made-by-kit"), std::string::npos);
-    EXPECT_NE(check.out.find("0 missing, 0 damaged; 1 other files no rule names\nevery file the title reads is there"),
+    EXPECT_NE(check.out.find("0 missing, 0 damaged; 1 other file no rule names\nevery file the title reads is there"),
               std::string::npos)
         << check.out;
     EXPECT_TRUE(check.errors.empty()) << "no progress bar unless standard error is a terminal: " << check.errors;

@@ -20,7 +20,7 @@ constexpr const char* stateNames[] = {"ok", "missing", "damaged"};
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
+    return slash == std::string::npos ? "(root)" : path.substr(0, slash);
 }
 
 std::string fileOf(const std::string& path) {
@@ -62,13 +62,19 @@ struct Counts {
     std::size_t ok = 0, missing = 0, damaged = 0, otherCase = 0;
 };
 
-Counts count(const std::vector<CheckedFile>& files) {
+Counts count(const std::vector<const CheckedFile*>& files) {
     Counts c;
-    for (const CheckedFile& f : files) {
-        (f.state == FileState::ok ? c.ok : f.state == FileState::missing ? c.missing : c.damaged) += 1;
-        c.otherCase += !f.storedAs.empty();
+    for (const CheckedFile* f : files) {
+        (f->state == FileState::ok ? c.ok : f->state == FileState::missing ? c.missing : c.damaged) += 1;
+        c.otherCase += !f->storedAs.empty();
     }
     return c;
+}
+
+Counts count(const std::vector<CheckedFile>& files) {
+    std::vector<const CheckedFile*> all;
+    for (const CheckedFile& f : files) all.push_back(&f);
+    return count(all);
 }
 
 std::string summary(const Counts& c, std::size_t files, std::size_t unnamed, double seconds) {
@@ -78,7 +84,7 @@ std::string summary(const Counts& c, std::size_t files, std::size_t unnamed, dou
                        " in " + took + ": " + std::to_string(c.ok) + " ok, " + std::to_string(c.missing) +
                        " missing, " + std::to_string(c.damaged) + " damaged";
     if (c.otherCase) text += "; " + std::to_string(c.otherCase) + " found under another case";
-    if (unnamed) text += "; " + std::to_string(unnamed) + " other files no rule names";
+    if (unnamed) text += "; " + std::to_string(unnamed) + (unnamed == 1 ? " other file" : " other files") + " no rule names";
     text += c.missing + c.damaged == 0 ? "\nevery file the title reads is there and reads: the title will play\n"
                                        : "\nthe title will not play as made where these files are needed\n";
     return text;
@@ -91,13 +97,9 @@ void printTables(const std::vector<CheckedFile>& files, const std::vector<std::s
             nameWidth = std::max(nameWidth, fileOf(f->path).size());
             whatWidth = std::max(whatWidth, f->what.size());
         }
-        const Counts c = count([&] {
-            std::vector<CheckedFile> copy;
-            for (const CheckedFile* f : list) copy.push_back(*f);
-            return copy;
-        }());
-        std::printf("%s (%zu files: %zu ok, %zu missing, %zu damaged)\n", folder.c_str(), list.size(), c.ok, c.missing,
-                    c.damaged);
+        const Counts c = count(list);
+        std::printf("%s (%zu file%s: %zu ok, %zu missing, %zu damaged)\n", folder.c_str(), list.size(),
+                    list.size() == 1 ? "" : "s", c.ok, c.missing, c.damaged);
         std::printf("  %s%s%s\n", padded("file", nameWidth + 2).c_str(), padded("what", whatWidth + 2).c_str(), "state");
         for (const CheckedFile* f : list)
             std::printf("  %s%s%s\n", padded(fileOf(f->path), nameWidth + 2).c_str(), padded(f->what, whatWidth + 2).c_str(),

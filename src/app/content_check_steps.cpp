@@ -261,7 +261,7 @@ void players(ContentCheck& check) {
         }
 }
 
-// The names list, the clip titles and the texts every window shows, read by the text collector as
+// The names list and the texts every window shows, read by the text collector as
 // their screens read them (what it cannot read is a fault of the file its message names).
 void otherLists(ContentCheck& check) {
     if (const auto names = lines(check, "data2\\qem0040.dat", "names list")) linesReadable(check, "data2\\qem0040.dat", *names);
@@ -461,8 +461,8 @@ void fonts(ContentCheck& check) {
 }
 
 void cursorsAndCodec(ContentCheck& check) {
-    for (const auto& [path, what] : {std::pair{"data1\\data2.cur", "list cursor"}, std::pair{"qem00.ani", "animated hotspot cursor"}})
-        check.read(path, what, [path] {
+    for (const auto& [cursor, what] : {std::pair{"data1\\data2.cur", "list cursor"}, std::pair{"qem00.ani", "animated hotspot cursor"}})
+        check.read(cursor, what, [path = cursor] {
             try {
                 const auto bytes = content::readContentFile(path, content::FileKind::cursor);
                 win::decodeCursorFile(bytes);
@@ -548,7 +548,6 @@ constexpr CheckStep steps[] = {
     {"reading texts", readings},
     {"secondary texts", secondaryTexts},
     {"player texts", players},
-    {"other lists", otherLists},
     {"picture modules", pictureModules},
     {"artwork", artwork},
     {"album", album},
@@ -557,6 +556,7 @@ constexpr CheckStep steps[] = {
     {"narrations", narrations},
     {"intro", intro},
     {"video clips", clips},
+    {"every window's texts", otherLists},
 };
 
 }  // namespace
