@@ -4,15 +4,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <fstream>
 #include <set>
-#include <sstream>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
+#include "damaged_corpus.h"
 #include "scenario_support.h"
 #include "test_paths.h"
 #include "text_tree_support.h"
@@ -23,11 +21,6 @@ using namespace vemra::testing;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 struct Check {
     int exitCode = -1;
@@ -45,7 +38,7 @@ Check runCheck(const fs::path& content, bool json = true, const std::string& ext
                                 (json ? " --json" : "") + extra + " >'" + (logs / "out").string() + "' 2>'" +
                                 (logs / "err").string() + "'";
     const int status = std::system(command.c_str());
-    Check check{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(logs / "out"), contents(logs / "err"), {}};
+    Check check{WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileContents(logs / "out"), fileContents(logs / "err"), {}};
     EXPECT_TRUE(fs::is_empty(windows.path())) << "the check wrote into the Windows directory";
     if (json) check.report = nlohmann::json::parse(check.out, nullptr, false);
     return check;
@@ -139,25 +132,6 @@ TEST(ContentCheck, ANameInAnotherCaseWorksAndIsNotedAMissingFileIsReported) {
 
 namespace {
 
-// One case of the damaged-file corpus (scripts/make-damaged-corpus writes the files and the table).
-struct CorpusCase {
-    std::string name, contentPath, damage, expected;
-    bool quick = false;
-};
-
-std::vector<CorpusCase> corpusCases() {
-    std::ifstream manifest(fs::path(test_paths::damagedCorpus) / "manifest.tsv");
-    std::vector<CorpusCase> cases;
-    for (std::string line; std::getline(manifest, line);) {
-        std::vector<std::string> fields;
-        std::stringstream row(line);
-        for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-        fields.resize(6);
-        cases.push_back({fields[0], fields[1], fields[2], fields[4], fields[5] == "quick"});
-    }
-    return cases;
-}
-
 // Damages that leave a file the title's readers and the check rightly take as whole: a constant-rate
 // MP3 cut in half where the half falls between two frames is a complete, shorter MP3.
 const std::set<std::string> wholeAfterDamage = {"data1-01-dat--cut-in-half", "data4-070-dat--cut-in-half",
@@ -200,16 +174,9 @@ void checkCase(const CorpusCase& c) {
 // The corpus's quick sample in every test run; VEMRA_DAMAGED_CORPUS=full (scripts/damaged-corpus)
 // checks every case, two at a time. system.ini is the program's own file, not content: left out.
 TEST(ContentCheck, EveryCaseOfTheDamagedCorpusIsReportedWithTheReasonItsTableGives) {
-    const bool full = std::getenv("VEMRA_DAMAGED_CORPUS") && std::string(std::getenv("VEMRA_DAMAGED_CORPUS")) == "full";
     std::vector<CorpusCase> cases;
-    for (auto& c : corpusCases())
-        if ((full || c.quick) && !c.contentPath.starts_with("windows/")) cases.push_back(std::move(c));
+    for (auto& c : casesToPlay())
+        if (!c.contentPath.starts_with("windows/")) cases.push_back(std::move(c));
     ASSERT_FALSE(cases.empty()) << "no corpus at " << test_paths::damagedCorpus << " (./test makes it)";
-    std::atomic<std::size_t> next = 0;
-    auto worker = [&] {
-        for (std::size_t i; (i = next++) < cases.size();) checkCase(cases[i]);
-    };
-    std::thread other(worker);
-    worker();
-    other.join();
+    playTwoAtATime(cases, checkCase);
 }

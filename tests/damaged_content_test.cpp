@@ -5,14 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <random>
-#include <sstream>
-#include <thread>
 
+#include "damaged_corpus.h"
 #include "format_builders.h"
 #include "test_paths.h"
 #include "text_tree_support.h"
@@ -97,26 +95,6 @@ TEST(DamagedContent, AnUnreadableAnimationModuleIsReportedOnceAndTheTitleGoesOn)
 }
 
 namespace {
-
-// One case of the damaged-file corpus (scripts/make-damaged-corpus writes the files and the table).
-struct CorpusCase {
-    std::string name, contentPath, damage, road, expected;
-    bool quick = false;
-};
-
-std::vector<CorpusCase> corpusCases() {
-    std::ifstream manifest(fs::path(test_paths::damagedCorpus) / "manifest.tsv");
-    std::vector<CorpusCase> cases;
-    std::string line;
-    while (std::getline(manifest, line)) {
-        std::vector<std::string> fields;
-        std::stringstream row(line);
-        for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-        fields.resize(6);
-        cases.push_back({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5] == "quick"});
-    }
-    return cases;
-}
 
 // How to reach the screen that reads a file from the main menu, and how many Escapes lead back.
 // A box raised while the intro plays holds it up: the intro is clicked away again after the box.
@@ -233,16 +211,7 @@ TEST(DamagedContent, EveryFileOfTheCorpusIsReportedOrFallsBackAndTheTitleGoesOn)
 #ifndef VEMRA_SANITIZER_BUILD
     GTEST_SKIP() << "played in the sanitizer build";
 #endif
-    const bool full = std::getenv("VEMRA_DAMAGED_CORPUS") && std::string(std::getenv("VEMRA_DAMAGED_CORPUS")) == "full";
-    std::vector<CorpusCase> cases;
-    for (auto& c : corpusCases())
-        if (full || c.quick) cases.push_back(std::move(c));
+    const std::vector<CorpusCase> cases = casesToPlay();
     ASSERT_FALSE(cases.empty()) << "no corpus at " << test_paths::damagedCorpus << " (./test makes it)";
-    std::atomic<std::size_t> next = 0;
-    auto worker = [&] {
-        for (std::size_t i; (i = next++) < cases.size();) playCase(cases[i]);
-    };
-    std::thread other(worker);
-    worker();
-    other.join();
+    playTwoAtATime(cases, playCase);
 }

@@ -79,6 +79,11 @@ ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree,
                      "VEMRA_WINDOWS_DIR='" + windows.path().string() + "' ");
 }
 
+std::string fileContents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name) {
     for (const auto& w : state["windows"])
         if (w["name"] == name) return &w;

@@ -43,6 +43,9 @@ std::string commandOutput(const std::string& command);
 ScriptRun runTitle(const std::string& script, const std::filesystem::path& tree = test_paths::demoTree,
                    bool skipIntro = true);
 
+// The bytes of a file (empty when it cannot be read).
+std::string fileContents(const std::filesystem::path& file);
+
 const nlohmann::json* findWindow(const nlohmann::json& state, const std::string& name);
 const nlohmann::json* findControl(const nlohmann::json& state, const std::string& name);
 // Whether the control `picture` stands above `over` in a state's controls (listed bottom to top).

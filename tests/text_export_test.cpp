@@ -33,11 +33,6 @@ const std::vector<std::string> pageWindows = {"frm10", "frm22", "frm21", "frm11"
                                               "frm27", "frm29", "frm28", "frm8",  "frm5",  "frm30",
                                               "frm31", "frm18", "frm36", "frm35", "frm32"};
 
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 struct Export {
     int exitCode = -1;
     std::string report, errors;
@@ -49,7 +44,7 @@ Export exportText(const fs::path& tree, const fs::path& out) {
                                 "' --content '" + tree.string() + "' >'" + (logs / "out").string() + "' 2>'" +
                                 (logs / "err").string() + "'";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(logs / "out"), contents(logs / "err")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileContents(logs / "out"), fileContents(logs / "err")};
 }
 
 // Every page of the book as an XML parser reads it (and fails on one that is not well formed): its
@@ -82,7 +77,7 @@ nlohmann::json parsedBook(const fs::path& html) {
     const std::string command = "python3 '" + (dir / "read_book.py").string() + "' '" + html.string() + "' >'" +
                                 (dir / "book.json").string() + "'";
     if (std::system(command.c_str()) != 0) return nullptr;
-    return nlohmann::json::parse(contents(dir / "book.json"));
+    return nlohmann::json::parse(fileContents(dir / "book.json"));
 }
 
 const nlohmann::json& pageOf(const nlohmann::json& book, const std::string& window) {
@@ -141,7 +136,7 @@ std::vector<std::string> asShown(const std::vector<std::string_view>& sources) {
 std::set<std::string> storedLines() {
     std::set<std::string> lines;
     for (const auto& entry : fs::directory_iterator(fs::path(test_paths::demoTree) / "data2")) {
-        std::istringstream in(contents(entry.path()));
+        std::istringstream in(fileContents(entry.path()));
         for (std::string line; std::getline(in, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (const auto mark = line.find('\x0e'); mark != std::string::npos) line.erase(mark, 1);
@@ -228,7 +223,7 @@ TEST(TextExport, TheDemoBecomesAnHtmlBookAndPlainTextInTheOrderOfTheMapWithARepo
                 << pageWindows[i] << ": " << text;
         }
         const fs::path plain = (out.path() / "text" / book[i]["file"].get<std::string>()).replace_extension(".txt");
-        EXPECT_EQ(plainTexts(contents(plain)), persianItems) << plain;
+        EXPECT_EQ(plainTexts(fileContents(plain)), persianItems) << plain;
         texts += persianItems.size();
     }
     EXPECT_GT(texts, 1000u);
@@ -238,7 +233,7 @@ TEST(TextExport, TheDemoBecomesAnHtmlBookAndPlainTextInTheOrderOfTheMapWithARepo
     std::set<int> unreachable = {2, 25, 162, 163};
     for (int mark = 195; mark <= 206; ++mark) unreachable.insert(mark);
     for (const auto& entry : fs::directory_iterator(fs::path(test_paths::demoTree) / "data2")) {
-        const std::string bytes = contents(entry.path());
+        const std::string bytes = fileContents(entry.path());
         for (const int code : unreachable) {
             if (bytes.find(char(code)) == std::string::npos) continue;
             const std::string line = "  code " + std::to_string(code) + ": ";
