@@ -36,15 +36,18 @@ CheckedFile& ContentCheck::name(std::string_view path, std::string_view what) {
 }
 
 void ContentCheck::fault(std::string_view path, const std::string& message) {
-    // The file the message names first, of those named so far.
+    // The file the message names first, of those named so far (of two names that start at one
+    // place, the longer).
     const std::string text = lower(message);
     std::optional<std::size_t> blamed;
-    std::size_t earliest = std::string::npos;
-    for (const auto& [key, i] : index_)
-        if (const auto at = text.find(key); at != std::string::npos && (at < earliest || (at == earliest && blamed && key.size() > files_[*blamed].path.size()))) {
-            earliest = at;
-            blamed = i;
-        }
+    std::size_t earliest = std::string::npos, longest = 0;
+    for (const auto& [key, i] : index_) {
+        const auto at = text.find(key);
+        if (at == std::string::npos || at > earliest || (at == earliest && key.size() <= longest)) continue;
+        earliest = at;
+        longest = key.size();
+        blamed = i;
+    }
     if (!blamed && path.empty()) {
         // A message of the title's readers starts with the file ("X: …", "cannot open X: …").
         std::string_view named = message;
