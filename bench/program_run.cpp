@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -65,9 +66,11 @@ long readPeakRssKb(pid_t pid) {
     return 0;
 }
 
-double readCpuSeconds(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+// User and system time from a /proc stat file (of the process or of one of its threads).
+double readCpuSeconds(const std::string& statPath) {
+    std::ifstream stat(statPath);
     std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    if (all.rfind(')') == std::string::npos) return 0;
     std::istringstream fields(all.substr(all.rfind(')') + 2));
     std::string field;
     double ticks = 0;
@@ -76,7 +79,42 @@ double readCpuSeconds(pid_t pid) {
     return ticks / double(sysconf(_SC_CLK_TCK));
 }
 
+std::string firstLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return line;
+}
+
+// Time on a CPU in nanoseconds, the first figure of a schedstat file: finer than the clock ticks of stat.
+double readRunSeconds(const std::string& schedstatPath) {
+    std::ifstream schedstat(schedstatPath);
+    double ns = 0;
+    schedstat >> ns;
+    return ns / 1e9;
+}
+
+long voluntarySwitches(const std::string& statusPath) {
+    std::ifstream status(statusPath);
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("voluntary_ctxt_switches:")) return std::stol(line.substr(24));
+    return 0;
+}
+
 }  // namespace
+
+std::vector<ThreadTime> readThreadTimes(int pid) {
+    std::vector<ThreadTime> threads;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task/";
+    for (const auto& task : std::filesystem::directory_iterator(tasks)) {
+        const std::string dir = task.path().string() + "/";
+        threads.push_back({.tid = std::stoi(task.path().filename().string()),
+                           .name = firstLine(dir + "comm"),
+                           .cpuSeconds = readRunSeconds(dir + "schedstat"),
+                           .wakeUps = voluntarySwitches(dir + "status")});
+    }
+    return threads;
+}
 
 std::string MemorySplit::describe() const {
     std::ostringstream out;
@@ -85,10 +123,10 @@ std::string MemorySplit::describe() const {
     return out.str();
 }
 
-ProgramRun runTitle(const std::string& script, const std::string& args) {
+ProgramRun runTitle(const std::string& script, const std::string& args, const std::string& env, bool skipIntro) {
     const std::string scriptFile = "/tmp/vemra-bench.script", errorFile = "/tmp/vemra-bench.err";
-    std::ofstream(scriptFile) << "wait 20\nclick 638 470\nwait 50\n" << script;
-    const std::string command = std::string("VEMRA_WINDOWS_DIR=/tmp/vemra-bench-windows SDL_AUDIODRIVER=dummy exec '") +
+    std::ofstream(scriptFile) << (skipIntro ? "wait 20\nclick 638 470\nwait 50\n" : "") << script;
+    const std::string command = "VEMRA_WINDOWS_DIR=/tmp/vemra-bench-windows SDL_AUDIODRIVER=dummy " + env + " exec '" +
                                 VEMRA_BINARY + "' --content '" VEMRA_DEMO_TREE "' " + args + " --script " +
                                 scriptFile + " 2>" + errorFile;
     std::array<int, 2> pipeEnds{};
@@ -111,9 +149,10 @@ ProgramRun runTitle(const std::string& script, const std::string& args) {
         // Sampled at once: the program reads its next script command only after this line.
         Sample sample{.state = nlohmann::json::parse(line.data()),
                       .wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-                      .cpuSeconds = readCpuSeconds(pid),
+                      .cpuSeconds = readCpuSeconds("/proc/" + std::to_string(pid) + "/stat"),
                       .peakRssKb = readPeakRssKb(pid),
-                      .memory = readMemorySplit(pid)};
+                      .memory = readMemorySplit(pid),
+                      .threads = readThreadTimes(pid)};
         run.samples.push_back(std::move(sample));
     }
     if (out) fclose(out);
@@ -123,6 +162,11 @@ ProgramRun runTitle(const std::string& script, const std::string& args) {
     std::ifstream errors(errorFile);
     for (std::string text; std::getline(errors, text);) run.traceLines.push_back(text);
     return run;
+}
+
+double corePercentBetween(const Sample& a, const Sample& b) {
+    const double seconds = (double(b.state["t"]) - double(a.state["t"])) / 1000.0;
+    return 100.0 * (b.cpuSeconds - a.cpuSeconds) / seconds;
 }
 
 std::pair<long, std::string> splitTraceLine(const std::string& line) {

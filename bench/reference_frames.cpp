@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -62,6 +63,16 @@ double bench::referenceFramesCorePercent(int seconds) {
             window.invalidateSurface({0, 0, window.clientWidth(), window.clientHeight()});
         };
     });
+}
+
+int bench::idleSeconds() {
+    const char* value = std::getenv("VEMRA_BENCH_SECONDS");
+    return value ? std::max(1, std::atoi(value)) : 30;
+}
+
+double bench::referencePercent() {
+    static const double percent = referenceFramesCorePercent(idleSeconds());
+    return percent;
 }
 
 BENCHMARK(idleWithTwoTimers)->Arg(5)->Iterations(1)->Unit(benchmark::kSecond);

@@ -7,4 +7,9 @@ namespace vemra::bench {
 // idle figures are compared with, measured in the same run on the same machine.
 double referenceFramesCorePercent(int seconds);
 
+// The idle stretches of the title's runs: VEMRA_BENCH_SECONDS, 30 unless set.
+int idleSeconds();
+// The reference over an idle stretch, measured once per run of the benchmarks.
+double referencePercent();
+
 }  // namespace vemra::bench

@@ -11,6 +11,7 @@
 
 #include "program_run.h"
 #include "reference_frames.h"
+#include "roads.h"
 
 using namespace vemra::bench;
 
@@ -18,31 +19,7 @@ namespace {
 
 bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
-int idleSeconds() {
-    const char* value = std::getenv("VEMRA_BENCH_SECONDS");
-    return value ? std::max(1, std::atoi(value)) : 30;
-}
-
-// The roads to the screens measured, from the main menu with the intro skipped.
-const std::string toArticlePart =  // frm1 → frm9 → frm23 → the list frm10 → frm19 with its second part open
-    "wait 1000\nclick 380 130\nwait 1000\nclick 500 125\nwait 1000\nclick 530 185\nwait 1000\nclick 500 155\n"
-    "wait 1000\nclick 540 268\nwait 1000\nclick 450 410\nwait 1000\n";
-const std::string toPlayerWithNarration = "wait 1000\nclick 530 130\nwait 1000\nclick 420 270\nwait 1000\nclick 500 267\nwait 500\n";
-
 double ms(const nlohmann::json& state) { return double(state["t"]); }
-
-// Share of one core between the first two samples of a run, in percent.
-double corePercent(const ProgramRun& run) {
-    const Sample& a = run.samples[0];
-    const Sample& b = run.samples[1];
-    return 100.0 * (b.cpuSeconds - a.cpuSeconds) / ((ms(b.state) - ms(a.state)) / 1000.0);
-}
-
-// The reference, once per run of the benchmarks: an SDL window showing a whole frame every 200 ms.
-double referencePercent() {
-    static const double percent = referenceFramesCorePercent(idleSeconds());
-    return percent;
-}
 
 // Idles on a screen for the set stretch with the window; reports its CPU against the reference.
 void idleScreen(benchmark::State& state, const std::string& road, const char* active) {
@@ -52,7 +29,7 @@ void idleScreen(benchmark::State& state, const std::string& road, const char* ac
         const ProgramRun run = runTitle(road + "state\nwait " + std::to_string(idleSeconds() * 1000) + "\nstate\nwait 100\nquit\n", "");
         if (run.samples.size() < 2) return state.SkipWithError("no state");
         if (run.samples[0].state["active"] != active) return state.SkipWithError("not on the expected screen");
-        const double percent = corePercent(run);
+        const double percent = corePercentBetween(run.samples[0], run.samples[1]);
         state.counters["core_percent"] = percent;
         state.counters["reference_percent"] = reference;
         state.counters["ratio_to_reference"] = percent / reference;
@@ -95,34 +72,6 @@ void startToMainMenu(benchmark::State& state) {
     }
 }
 
-// Every transition effect on the way to an article and back, with the window: wall time from its
-// start to its end against the sum of its pauses.
-void effectsAgainstTheirPauses(benchmark::State& state) {
-    if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
-    for (auto _ : state) {
-        const ProgramRun run = runTitle(toArticlePart + "key Escape\nwait 1000\nkey Escape\nwait 1000\nkey Escape\n"
-                                                        "wait 1000\nkey Escape\nwait 1000\nstate\nquit\n", "--trace");
-        long started = -1;
-        int effects = 0;
-        double worst = 0;
-        for (const std::string& line : run.traceLines) {
-            const auto [t, what] = splitTraceLine(line);
-            if (what.starts_with("effect end pauses ")) {
-                const double pauses = std::stod(what.substr(18));
-                if (started < 0 || pauses <= 0) continue;
-                const double deviation = 100.0 * (double(t - started) - pauses) / pauses;
-                if (std::abs(deviation) > std::abs(worst)) worst = deviation;
-                ++effects;
-            } else if (what.starts_with("effect ")) {
-                started = t;
-            }
-        }
-        if (effects == 0) return state.SkipWithError("no transition effect ran");
-        state.counters["effects"] = effects;
-        state.counters["worst_deviation_percent"] = worst;
-    }
-}
-
 // frm23's track lasts about three seconds; the position after the restart shows the gap.
 void trackRestartGap(benchmark::State& state) {
     if (!haveDisplay()) return state.SkipWithError("needs a display: run under xvfb-run");
@@ -145,5 +94,4 @@ BENCHMARK(idleArticlePart)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(idlePlayerWithNarration)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(deepestStackMemory, headless, false)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(deepestStackMemory, window, true)->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK(effectsAgainstTheirPauses)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(trackRestartGap)->Iterations(3)->Unit(benchmark::kSecond);

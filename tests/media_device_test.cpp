@@ -11,6 +11,7 @@
 
 #include "platform/headless/headless_backend.h"
 #include "platform/media/media_device.h"
+#include "platform/media/media_file.h"
 #include "platform/sdl/null_audio_output.h"
 #include "platform/ui/application.h"
 #include "platform/ui/window.h"
@@ -328,6 +329,21 @@ TEST_F(MediaDeviceTest, VideoWithoutSoundRunsOnTheClock) {
     wait(30);
     EXPECT_EQ(device.mode(), Mode::playing);
     EXPECT_EQ(device.position(), 30);
+}
+
+// Decoders give up their last pictures at the end of some files without saying when they start:
+// those follow the pictures before them instead of coming due at once.
+TEST(MediaFilePictures, ComeInTheOrderOfTheirTimesToTheEndOfTheFile) {
+    MediaFile file(MediaSource(files().path("x.mpg")), MediaKind::video, 44100, 2);
+    std::vector<std::int32_t> times;
+    for (bool more = true; more;) {
+        Decoded out;
+        more = file.decodeNext(out, {32, 24});
+        for (const Picture& picture : out.pictures) times.push_back(picture.ms);
+    }
+    ASSERT_EQ(times.size(), 50u);
+    EXPECT_TRUE(std::is_sorted(times.begin(), times.end()));
+    EXPECT_EQ(times.back(), 1970);
 }
 
 TEST_F(RealTimeMediaDeviceTest, TheDecodingThreadAloneFeedsSoundAndPicturesToTheEnd) {

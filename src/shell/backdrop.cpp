@@ -13,6 +13,7 @@
 #include "shell/transition_effects.h"
 #include "shell/un4.h"
 #include "shell/windows_dir.h"
+#include "platform/ui/timing.h"
 #include "platform/ui/trace.h"
 
 namespace vemra::shell {
@@ -28,7 +29,10 @@ constexpr int listCursor = 2;
 class CoverPainter : public EffectPainter {
 public:
     CoverPainter(ui::Label& cover, ui::Picture& source) : cover_(cover.canvas()), source_(source.canvas()) {}
-    ~CoverPainter() override { ui::trace("effect end", "pauses " + std::to_string(pausedNs_ / 1'000'000) + " ms"); }
+    ~CoverPainter() override {
+        ui::trace("effect end", "pauses " + std::to_string(pausedNs_ / 1'000'000) + " ms");
+        ui::timingLine("effect end");
+    }
     void copy(gfx::Rect destination, gfx::Rect source) override { cover_.copyRect(destination, source_, source); }
     void pause(long iterations) override {
         const auto ns = std::int64_t(double(iterations) * nsPerLoopIteration);
@@ -97,6 +101,7 @@ void Backdrop::runEffect(int effect) {
     ui::Picture* source = un4().transitionSource.get();
     if (!cover || !source) return;
     ui::trace("effect", std::to_string(effect));
+    ui::timingLine("effect", std::to_string(effect));
     CoverPainter painter(*cover, *source);
     runRotatingEffect(effect, cover->bounds().size(), painter);
 }

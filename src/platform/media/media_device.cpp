@@ -8,14 +8,17 @@
 
 #include "platform/media/playback.h"
 #include "platform/ui/application.h"
+#include "platform/ui/timing.h"
 #include "platform/ui/trace.h"
 
 namespace vemra::media {
 
 namespace {
 
-// Pictures are looked at this often while a video plays.
+// While a video plays, the next picture is shown when it is due; until it has been decoded, the
+// device looks again this often, and never waits longer than the longest wait.
 constexpr int pictureIntervalMs = 10;
+constexpr int longestPictureWaitMs = 100;
 
 MediaKind kindOf(std::string_view fileName) {
     std::string extension = std::filesystem::path(fileName).extension().string();
@@ -110,6 +113,12 @@ void MediaDevice::seek(std::int32_t ms) {
 void MediaDevice::close() {
     if (!playback_) return;
     trace("close", openFile_);
+    if (ui::timing() && playback_->hasPictures()) {
+        const auto [decoded, dropped] = playback_->pictureCounts();
+        ui::timingLine("pictures", name_ + " decoded " + std::to_string(decoded) + " shown " +
+                                       std::to_string(picturesShown_) + " dropped " + std::to_string(dropped));
+    }
+    picturesShown_ = 0;
     playback_.reset();  // detaches from the output and joins the decoding thread
     mode_ = Mode::notReady;
     from_.reset();
@@ -151,14 +160,36 @@ gfx::Size MediaDevice::displaySize() const {
 
 void MediaDevice::showDuePicture() {
     if (!playback_) return;
-    if (std::optional<gfx::Bitmap> picture = playback_->takePicture())
-        if (ui::Panel* panel = display_.get()) panel->setFrame(std::move(picture));
+    if (std::optional<Picture> picture = playback_->takePicture())
+        if (ui::Panel* panel = display_.get()) {
+            ++picturesShown_;
+            if (ui::timing()) timeShownPicture(picture->ms);
+            panel->setFrame(std::move(picture->image));
+        }
     settle();
     updatePictureTimer();
 }
 
+void MediaDevice::timeShownPicture(std::int32_t ms) {
+    if (!ui::app().backend().showsFrames()) return;
+    ui::app().whenShown([device = ui::Ref<MediaDevice>(this), playback = playback_.get(), ms](std::int64_t shownUs) {
+        if (!device || device->playback_.get() != playback) return;
+        const double clockMs = double(playback->positionUsAt(shownUs)) / 1000.0;
+        ui::timingLineAt(shownUs, "frame", device->name_ + " pts " + std::to_string(ms) + " clock " + std::to_string(clockMs));
+    });
+}
+
 void MediaDevice::updatePictureTimer() {
-    pictureTimer_.setEnabled(mode_ == Mode::playing && playback_->hasPictures() && display_);
+    const bool showing = mode_ == Mode::playing && playback_->hasPictures() && display_;
+    if (showing) pictureTimer_.setInterval(msUntilNextPicture());
+    pictureTimer_.setEnabled(showing);
+}
+
+int MediaDevice::msUntilNextPicture() const {
+    const std::optional<std::int32_t> next = playback_->nextPictureMs();
+    if (!next) return pictureIntervalMs;
+    const std::int64_t waitUs = std::int64_t(*next) * 1000 - playback_->positionUsAt(ui::app().nowUs());
+    return int(std::clamp<std::int64_t>((waitUs + 999) / 1000, 1, longestPictureWaitMs));
 }
 
 void MediaDevice::clearDisplay() {

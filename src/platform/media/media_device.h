@@ -44,6 +44,7 @@ public:
     MediaDevice& operator=(const MediaDevice&) = delete;
 
     const std::string& name() const { return name_; }
+    const ui::Lifetime& lifetime() const { return lifetime_; }
     // Every device that exists now, oldest first.
     static const std::vector<const MediaDevice*>& live();
     void setResolver(PathResolver resolve) { resolve_ = std::move(resolve); }
@@ -95,7 +96,10 @@ private:
     gfx::Size displaySize() const;
     void showDuePicture();
     void updatePictureTimer();
+    int msUntilNextPicture() const;
     void clearDisplay();
+    // With timing on: when the picture due at `ms` reaches the display, a line with the clock then.
+    void timeShownPicture(std::int32_t ms);
     // A trace line naming the file the operation acts on (the open one, once opened).
     void trace(std::string_view what, const std::string& file) const;
 
@@ -110,6 +114,8 @@ private:
     ui::Ref<ui::Panel> display_;
     PictureFit pictureFit_ = PictureFit::fill;
     ui::Timer pictureTimer_;
+    std::int64_t picturesShown_ = 0;
+    ui::Lifetime lifetime_;
 };
 
 }  // namespace vemra::media

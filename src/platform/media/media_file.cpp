@@ -71,6 +71,10 @@ MediaFile::MediaFile(const MediaSource& source, MediaKind kind, int rate, int ch
     sound_ = StreamDecoder::open(*raw, AVMEDIA_TYPE_AUDIO);
     if (kind == MediaKind::video) pictures_ = StreamDecoder::open(*raw, AVMEDIA_TYPE_VIDEO);
     if (!sound_ && !pictures_) throw MediaError("no sound or video that can be decoded");
+    if (pictures_) {
+        const AVRational rate = av_guess_frame_rate(raw, const_cast<AVStream*>(&pictures_->stream()), nullptr);
+        if (rate.num > 0 && rate.den > 0) pictureIntervalUs_ = av_rescale(1'000'000, rate.den, rate.num);
+    }
     if (raw->start_time != AV_NOPTS_VALUE) originUs_ = raw->start_time;
     lengthUs_ = declaredLengthUs();
     if (lengthUs_ <= 0) lengthUs_ = scannedLengthUs();
@@ -114,6 +118,7 @@ void MediaFile::seek(std::int32_t ms) {
     if (sound_) sound_->reset();
     if (pictures_) pictures_->reset();
     soundConverter_.reset();
+    lastPictureUs_.reset();
 }
 
 int MediaFile::damagedPackets() const {
@@ -150,7 +155,12 @@ void MediaFile::decodePacket(const AVPacket* packet, Decoded& out, gfx::Size pic
         pictures_->decode(packet, [&](const AVFrame& frame) {
             if (pictureSize.width <= 0 || pictureSize.height <= 0) return;
             Picture picture{0, pictureConverter_.convert(frame, pictureSize)};
-            if (const auto us = pictures_->startUs(frame))
+            // A picture that does not say when it starts (some decoders give up their last one so)
+            // follows the one before it, rather than standing at the start of the file.
+            std::optional<std::int64_t> us = pictures_->startUs(frame);
+            if (!us && lastPictureUs_) us = *lastPictureUs_ + pictureIntervalUs_;
+            lastPictureUs_ = us;
+            if (us)
                 picture.ms = std::int32_t(
                     std::clamp<std::int64_t>((*us - originUs_) / 1000, 0, std::numeric_limits<std::int32_t>::max()));
             if (!picture.image.empty()) out.pictures.push_back(std::move(picture));

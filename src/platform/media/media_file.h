@@ -80,6 +80,8 @@ private:
     std::int64_t lengthUs_ = 0;
     std::string readError_;
     int cutShortPackets_ = 0;
+    std::int64_t pictureIntervalUs_ = 0;
+    std::optional<std::int64_t> lastPictureUs_;  // when the last picture decoded starts
 };
 
 }  // namespace vemra::media

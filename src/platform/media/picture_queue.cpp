@@ -1,5 +1,7 @@
 #include "platform/media/picture_queue.h"
 
+#include <limits>
+
 namespace vemra::media {
 
 void PictureQueue::restart() {
@@ -9,21 +11,31 @@ void PictureQueue::restart() {
 
 void PictureQueue::push(Picture picture) {
     pictures_.push_back(std::move(picture));
-    if (pictures_.size() > capacity) pictures_.pop_front();
+    ++decoded_;
+    if (pictures_.size() > capacity) {
+        pictures_.pop_front();
+        ++dropped_;
+    }
 }
 
-std::optional<gfx::Bitmap> PictureQueue::takeDue(std::int32_t ms) {
-    std::optional<gfx::Bitmap> due;
-    if (restarted_ && !pictures_.empty()) {
-        due = std::move(pictures_.front().image);
+std::optional<Picture> PictureQueue::takeDue(std::int32_t ms) {
+    std::optional<Picture> due;
+    const auto take = [&] {
+        if (due) ++dropped_;
+        due = std::move(pictures_.front());
         pictures_.pop_front();
+    };
+    if (restarted_ && !pictures_.empty()) {
+        take();
         restarted_ = false;
     }
-    while (!pictures_.empty() && pictures_.front().ms <= ms) {
-        due = std::move(pictures_.front().image);
-        pictures_.pop_front();
-    }
+    while (!pictures_.empty() && pictures_.front().ms <= ms) take();
     return due;
+}
+
+std::optional<std::int32_t> PictureQueue::nextDueMs() const {
+    if (pictures_.empty()) return std::nullopt;
+    return restarted_ ? std::numeric_limits<std::int32_t>::min() : pictures_.front().ms;
 }
 
 }  // namespace vemra::media

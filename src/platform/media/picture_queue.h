@@ -22,11 +22,18 @@ public:
     std::size_t size() const { return pictures_.size(); }
     bool hasPictureAfter(std::int32_t ms) const { return !pictures_.empty() && pictures_.back().ms > ms; }
     // Removes every picture due at `ms` and returns the latest of them.
-    std::optional<gfx::Bitmap> takeDue(std::int32_t ms);
+    std::optional<Picture> takeDue(std::int32_t ms);
+    // When the next picture is due, if one is waiting.
+    std::optional<std::int32_t> nextDueMs() const;
+    // Pictures pushed, and those that went without being taken (overtaken or pushed out).
+    std::int64_t decoded() const { return decoded_; }
+    std::int64_t dropped() const { return dropped_; }
 
 private:
     std::deque<Picture> pictures_;
     bool restarted_ = true;
+    std::int64_t decoded_ = 0;
+    std::int64_t dropped_ = 0;
 };
 
 }  // namespace vemra::media

@@ -1,5 +1,7 @@
 #include "platform/media/playback.h"
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -19,6 +21,7 @@ Playback::Playback(const MediaSource& source, MediaKind kind, gfx::Size pictureS
       length_(file_->lengthMs()),
       sound_(channels_, rate_),
       pictureSize_(pictureSize),
+      heard_(rate_, output.latencyUs()),
       thread_([this] { decodeLoop(); }) {}
 
 Playback::~Playback() {
@@ -38,6 +41,7 @@ bool Playback::wantsMoreLocked() const {
 }
 
 void Playback::decodeLoop() {
+    pthread_setname_np(pthread_self(), "vemra-decode");  // tells it apart in the system's tools
     std::unique_lock lock(mutex_);
     while (!stopping_) {
         if (!pendingSeek_ && (exhausted_ || !wantsMoreLocked())) {
@@ -104,6 +108,7 @@ void Playback::moveTo(std::int32_t ms) {
         exhausted_ = false;
         ended_ = false;
         framesPlayed_ = 0;
+        heard_.restart(0);
     }
     wake_.notify_one();
     startMs_ = ms;
@@ -128,14 +133,22 @@ void Playback::setRunning(bool running) {
 }
 
 std::int32_t Playback::positionMs() const {
-    std::int64_t ms = startMs_;
+    if (virtualTime_ && hasSound_) {  // a virtual clock hands the output exactly the frames it moves over
+        std::lock_guard lock(mutex_);
+        return std::int32_t(std::clamp<std::int64_t>(startMs_ + (framesPlayed_ * 1000 + rate_ / 2) / rate_, 0, length_));
+    }
+    return std::int32_t(positionUsAt(ui::app().nowUs()) / 1000);
+}
+
+std::int64_t Playback::positionUsAt(std::int64_t atUs) const {
+    std::int64_t us = std::int64_t(startMs_) * 1000;
     if (hasSound_) {
         std::lock_guard lock(mutex_);
-        ms += (framesPlayed_ * 1000 + rate_ / 2) / rate_;
+        us += heard_.heardUs(atUs);
     } else {
-        ms += (elapsedUs_ + (runningSinceUs_ ? ui::app().nowUs() - *runningSinceUs_ : 0)) / 1000;
+        us += elapsedUs_ + (runningSinceUs_ ? atUs - *runningSinceUs_ : 0);
     }
-    return std::int32_t(std::clamp<std::int64_t>(ms, 0, length_));
+    return std::clamp<std::int64_t>(us, 0, std::int64_t(length_) * 1000);
 }
 
 bool Playback::finished() {
@@ -149,18 +162,28 @@ bool Playback::finished() {
     return ended;
 }
 
-std::optional<gfx::Bitmap> Playback::takePicture() {
+std::optional<Picture> Playback::takePicture() {
     const std::int32_t ms = positionMs();
     if (virtualTime_)
         decodeUntil(
             [&] { return pictureSize_.width <= 0 || pictureSize_.height <= 0 || pictures_.hasPictureAfter(ms); });
-    std::optional<gfx::Bitmap> picture;
+    std::optional<Picture> picture;
     {
         std::lock_guard lock(mutex_);
         picture = pictures_.takeDue(ms);
     }
     wake_.notify_one();
     return picture;
+}
+
+std::optional<std::int32_t> Playback::nextPictureMs() const {
+    std::lock_guard lock(mutex_);
+    return pictures_.nextDueMs();
+}
+
+std::pair<std::int64_t, std::int64_t> Playback::pictureCounts() const {
+    std::lock_guard lock(mutex_);
+    return {pictures_.decoded(), pictures_.dropped()};
 }
 
 bool Playback::fill(std::int16_t* out, int frames) {
@@ -170,6 +193,7 @@ bool Playback::fill(std::int16_t* out, int frames) {
         std::lock_guard lock(mutex_);
         if (running_) {
             delivered = sound_.read(out, frames);
+            if (!virtualTime_) heard_.handed(framesPlayed_, delivered, ui::app().nowUs());
             framesPlayed_ += delivered;
             if (delivered < frames && exhaustedLocked()) {
                 ended_ = true;

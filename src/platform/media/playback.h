@@ -7,7 +7,9 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
+#include "platform/media/audio_clock.h"
 #include "platform/media/media_file.h"
 #include "platform/media/picture_queue.h"
 #include "platform/media/sound_queue.h"
@@ -16,8 +18,9 @@
 namespace vemra::media {
 
 // One open file playing. A decoding thread keeps bounded queues filled; the audio output drains
-// the sound through fill() while it runs, the UI thread takes the pictures that are due. The clock counts the
-// frames handed to the output since the start point, or the UI clock when the file has no sound.
+// the sound through fill() while it runs, the UI thread takes the pictures that are due. The clock is
+// the moment of the sound being heard (the frames handed to the output since the start point, less
+// the output's latency, moving on between its buffers), or the UI clock when the file has no sound.
 // On a virtual clock, fill() and takePicture() decode on their own thread whatever the decoding
 // thread has not yet delivered, so that positions and pictures follow the clock exactly.
 class Playback final : public ui::AudioSource {
@@ -41,10 +44,16 @@ public:
     void setRunning(bool running);
     // The clock, within 0 … length.
     std::int32_t positionMs() const;
+    // The clock at a moment of the application clock (µs), not long past, within 0 … length.
+    std::int64_t positionUsAt(std::int64_t atUs) const;
     // The sound has run out, or (without sound) the clock has reached the length.
     bool finished();
     // The latest picture due at the current position that has not been taken yet.
-    std::optional<gfx::Bitmap> takePicture();
+    std::optional<Picture> takePicture();
+    // When the next picture is due, if it has been decoded.
+    std::optional<std::int32_t> nextPictureMs() const;
+    // Pictures decoded, and pictures that were never taken because a later one was due.
+    std::pair<std::int64_t, std::int64_t> pictureCounts() const;
 
     bool fill(std::int16_t* out, int frames) override;
 
@@ -81,6 +90,7 @@ private:
     bool running_ = false;
     bool ended_ = false;
     std::int64_t framesPlayed_ = 0;
+    AudioClock heard_;
     bool stopping_ = false;
 
     // UI thread only: the start point and the clock of a file without sound.

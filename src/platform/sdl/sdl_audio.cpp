@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_audio.h"
 
+#include <atomic>
 #include <cstring>
 #include <iostream>
 #include <mutex>
@@ -34,6 +35,7 @@ public:
 
     int sampleRate() const override { return outputRate; }
     int channels() const override { return outputChannels; }
+    std::int64_t latencyUs() const override { return latencyUs_; }
 
     void attach(ui::AudioSource* source) override {
         std::lock_guard lock(deviceMutex_);
@@ -64,8 +66,14 @@ private:
         want.userdata = this;
         SDL_AudioSpec have{};
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-        if (device_ != 0) SDL_PauseAudioDevice(device_, 0);
-        return device_ != 0;
+        if (device_ == 0) return false;
+        // The disk driver writes each buffer out as it is mixed and then waits out its length; the
+        // drivers of sound servers and cards keep about one more buffer queued ahead of the one heard.
+        const char* driver = SDL_GetCurrentAudioDriver();
+        const bool writesAtOnce = driver && std::strcmp(driver, "disk") == 0;
+        latencyUs_ = writesAtOnce ? 0 : std::int64_t(have.samples) * 1'000'000 / have.freq;
+        SDL_PauseAudioDevice(device_, 0);
+        return true;
     }
     void closeDevice() {
         if (device_ != 0) SDL_CloseAudioDevice(device_);
@@ -82,6 +90,7 @@ private:
     AudioMixer mixer_;
     std::mutex deviceMutex_;  // attach and detach may come from any thread
     SDL_AudioDeviceID device_ = 0;
+    std::atomic<std::int64_t> latencyUs_{0};
     std::unique_ptr<NullAudioOutput> fallback_;
 };
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <deque>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/sdl/sdl_cursors.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_input.h"
+#include "platform/ui/timing.h"
 
 namespace vemra::sdl {
 
@@ -145,6 +147,8 @@ bool SdlBackendImpl::dispatch(const SDL_Event& event) {
         wakePending_ = false;
         return true;
     }
+    if (event.type == SDL_MOUSEMOTION && ui::timing())
+        ui::timingLine("move", std::to_string(event.motion.x) + " " + std::to_string(event.motion.y));
     switch (input_.translate(event, pending_)) {
     case InputTranslator::Request::toggleFullscreen: toggleFullscreen(); break;
     case InputTranslator::Request::repaint:

@@ -5,12 +5,14 @@
 #include <new>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/gfx/font.h"
 #include "platform/gfx/utf8.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screenshot.h"
 #include "platform/ui/timer.h"
+#include "platform/ui/timing.h"
 #include "platform/ui/trace.h"
 #include "platform/ui/window.h"
 
@@ -624,7 +626,18 @@ void Application::presentNow() {
         return;
     }
     const gfx::Region changed = composeChanged();
-    if (!changed.empty()) backend_.present(display_, changed);
+    if (changed.empty()) return;
+    backend_.present(display_, changed);
+    if (!timing() && whenShown_.empty()) return;
+    const std::int64_t shownUs = nowUs();
+    if (timing()) {
+        std::string rects;
+        for (const gfx::Rect& r : changed.rects())
+            rects += " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.width) + "," +
+                     std::to_string(r.height);
+        timingLineAt(shownUs, "present", rects.substr(1));
+    }
+    for (auto& then : std::exchange(whenShown_, {})) then(shownUs);
 }
 
 void Application::pause(std::int64_t ns) {
@@ -632,6 +645,7 @@ void Application::pause(std::int64_t ns) {
         presentNow();
     else
         paintPending();
+    timingLine("pause", std::to_string(ns));
     backend_.pause(ns);
 }
 

@@ -109,6 +109,8 @@ public:
     void presentNow();
     // A busy pause of the running handler: the frame is shown first, input waits.
     void pause(std::int64_t ns);
+    // Calls `then` once, with the clock time (µs), when the next frame shown has reached the display.
+    void whenShown(std::function<void(std::int64_t shownUs)> then) { whenShown_.push_back(std::move(then)); }
     // The whole display as the user sees it. With a window it is the frame last shown, brought up
     // to date where it changed; headless it is composed whole, which a window's must equal.
     const gfx::Bitmap& composeDisplay();
@@ -180,6 +182,7 @@ private:
     bool terminated_ = false;
     bool programActive_ = true;
     gfx::Region changed_;  // display areas not yet composed
+    std::vector<std::function<void(std::int64_t)>> whenShown_;
     bool releasePending_ = false;
     bool errorBoxOpen_ = false;
     gfx::Bitmap display_;

@@ -31,6 +31,8 @@ public:
     virtual void attach(AudioSource* source) = 0;
     // After detach returns, fill() is never called on the source again.
     virtual void detach(AudioSource* source) = 0;
+    // How long after a fill() returns its first frame is heard: the sound the output holds ahead.
+    virtual std::int64_t latencyUs() const { return 0; }
 };
 
 // Everything the toolkit needs from the machine: a display, input, a clock, cursors, sound.
@@ -42,7 +44,8 @@ public:
 
     // The logical display the windows are placed on.
     virtual gfx::Size displaySize() const = 0;
-    // Monotonic clock in microseconds since the backend started.
+    // Monotonic clock in microseconds since the backend started. A real clock may be read from any
+    // thread (an audio output's fill stamps its buffers with it).
     virtual std::int64_t nowUs() const = 0;
     // True when time is virtual: it moves only by waitEvent deadlines and pauses.
     virtual bool virtualTime() const = 0;
