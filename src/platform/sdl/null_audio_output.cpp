@@ -7,7 +7,7 @@ namespace vemra::sdl {
 
 namespace {
 // Frames pulled at most at once, about as much as a device buffer holds.
-constexpr int chunkFrames = 1024;
+constexpr int chunkFrames = 2048;
 }  // namespace
 
 NullAudioOutput::NullAudioOutput(int sampleRate, int channels, std::function<void()> sourceFinished)
