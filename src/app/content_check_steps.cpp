@@ -393,7 +393,7 @@ std::vector<std::string> frames(std::initializer_list<std::pair<int, int>> setsA
 }
 
 void pictureModules(ContentCheck& check) {
-    // The corner animations of Part 1.5: the main menu's set 1 of five frames, the others of ten;
+    // The corner animations: the main menu's set 1 of five frames, the others of ten;
     // the secondary branch's screens take sets 1 … 14 from qem008.
     std::vector<std::string> main = frames({{1, 5}});
     for (int set = 2; set <= 26; ++set)
