@@ -1,7 +1,5 @@
 #include "app/first_run_screen.h"
 
-#include <cstdlib>
-
 #include <nlohmann/json.hpp>
 
 #include "content/title_probe.h"
@@ -64,8 +62,7 @@ ui::Label& addLine(ui::Window& window, std::string name, int top, int height, bo
 
 // A folder as a shell writes it, with the home folder as ~.
 std::string shortFolder(const std::filesystem::path& folder) {
-    const char* home = std::getenv("HOME");
-    const std::string homePrefix = home && *home == '/' ? home : "";
+    const std::string homePrefix = homeFolder().string();
     const std::string path = folder.string();
     if (!homePrefix.empty() && path.starts_with(homePrefix) && (path.size() == homePrefix.size() || path[homePrefix.size()] == '/'))
         return "~" + path.substr(homePrefix.size());

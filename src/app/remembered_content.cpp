@@ -15,7 +15,6 @@ namespace vemra::app {
 namespace {
 
 constexpr const char* contentKey = "content=";
-constexpr std::size_t maxConfigBytes = 64 * 1024;
 
 std::filesystem::path configFile() {
     const auto config = configHome();
@@ -46,11 +45,7 @@ std::optional<std::string> writeWhole(const std::filesystem::path& file, const s
 std::optional<std::filesystem::path> rememberedContent() {
     const auto file = configFile();
     if (file.empty()) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    std::string text(maxConfigBytes, '\0');
-    in.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(in.gcount()));
-    std::istringstream lines(text);
+    std::istringstream lines(readConfigText(file));
     for (std::string line; std::getline(lines, line);)
         if (line.starts_with(contentKey) && line.size() > std::strlen(contentKey) && line[std::strlen(contentKey)] == '/')
             return std::filesystem::path(line.substr(std::strlen(contentKey)));

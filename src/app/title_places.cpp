@@ -14,13 +14,8 @@ namespace vemra::app {
 
 namespace {
 
-// A user-dirs.dirs file is a few lines; anything longer is not one.
-constexpr std::size_t maxUserDirsBytes = 64 * 1024;
-
-std::filesystem::path home() {
-    const char* h = std::getenv("HOME");
-    return h && *h == '/' ? std::filesystem::path(h) : std::filesystem::path();
-}
+// A configuration file is a few lines; anything past this is not one.
+constexpr std::size_t maxConfigBytes = 64 * 1024;
 
 std::string userName() {
     if (const char* u = std::getenv("USER"); u && *u) return u;
@@ -49,27 +44,30 @@ std::optional<std::filesystem::path> userDir(const std::string& text, const std:
     for (std::string line; std::getline(in, line);) {
         if (!line.starts_with(key + "=\"") || line.size() < key.size() + 3 || line.back() != '"') continue;
         std::string value = line.substr(key.size() + 2, line.size() - key.size() - 3);
-        if (value.starts_with("$HOME/")) return home() / value.substr(6);
+        if (value.starts_with("$HOME/")) return homeFolder() / value.substr(6);
         if (value.starts_with("/")) return std::filesystem::path(value);
     }
     return std::nullopt;
 }
 
-std::string userDirsText() {
-    const auto config = configHome();
-    if (config.empty()) return {};
-    std::ifstream in(config / "user-dirs.dirs", std::ios::binary);
-    std::string text(maxUserDirsBytes, '\0');
+}  // namespace
+
+std::filesystem::path homeFolder() {
+    const char* h = std::getenv("HOME");
+    return h && *h == '/' ? std::filesystem::path(h) : std::filesystem::path();
+}
+
+std::string readConfigText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string text(maxConfigBytes, '\0');
     in.read(text.data(), std::streamsize(text.size()));
     text.resize(std::size_t(in.gcount()));
     return text;
 }
 
-}  // namespace
-
 std::filesystem::path configHome() {
     if (const char* c = std::getenv("XDG_CONFIG_HOME"); c && *c == '/') return c;
-    const auto h = home();
+    const auto h = homeFolder();
     return h.empty() ? h : h / ".config";
 }
 
@@ -80,9 +78,9 @@ std::vector<TitlePlace> titlePlaces() {
         if (!folder.empty() && std::none_of(places.begin(), places.end(), same)) places.push_back({folder, mountRoot});
     };
     for (const auto& root : mountRoots()) add(root, true);
-    const auto h = home();
+    const auto h = homeFolder();
     if (h.empty()) return places;
-    const std::string dirs = userDirsText();
+    const std::string dirs = configHome().empty() ? std::string() : readConfigText(configHome() / "user-dirs.dirs");
     add(userDir(dirs, "XDG_DOWNLOAD_DIR").value_or(h / "Downloads"), false);
     add(userDir(dirs, "XDG_DESKTOP_DIR").value_or(h / "Desktop"), false);
     add(h, false);

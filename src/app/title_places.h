@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace vemra::app {
@@ -17,6 +18,12 @@ struct TitlePlace {
 // four), then the download folder, the desktop and the home folder as the user's desktop names
 // them ($XDG_CONFIG_HOME/user-dirs.dirs, else ~/Downloads and ~/Desktop). Each folder once.
 std::vector<TitlePlace> titlePlaces();
+
+// The home folder when $HOME names one absolutely, else empty.
+std::filesystem::path homeFolder();
+
+// The start of a small configuration file (at most 64 KiB; empty when it cannot be read).
+std::string readConfigText(const std::filesystem::path& file);
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it is absolute, else ~/.config; empty
 // without a home.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace vemra::content {
-namespace {
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
     auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -11,8 +10,6 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
                return fold(x) == fold(y);
            });
 }
-
-}  // namespace
 
 std::optional<std::vector<std::string_view>> splitContentPath(std::string_view contentPath) {
     std::vector<std::string_view> parts;

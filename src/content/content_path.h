@@ -12,6 +12,9 @@ namespace vemra::content {
 // letter, a ".." component or a NUL byte.
 std::optional<std::vector<std::string_view>> splitContentPath(std::string_view contentPath);
 
+// Whether two names differ at most in ASCII case, as the title's names are matched.
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+
 // The entry of a directory that `name` stands for: an exact match, else the first in byte order
 // that differs only in ASCII case (copies of a disc often change the case of names). `sortedNames`
 // is in byte order. Null when none matches.

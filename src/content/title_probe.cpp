@@ -1,5 +1,7 @@
 #include "content/title_probe.h"
 
+#include "content/content_path.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -21,15 +23,7 @@ constexpr int maxDescriptors = 16;
 // A title's root holds a handful of entries; a root larger than this is looked at only this far.
 constexpr std::uint64_t maxRootBytes = 8 * sectorSize;
 
-bool namesTitleFolder(std::string_view name) {
-    if (name.size() != titleFolder.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        char c = name[i];
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-        if (c != titleFolder[i]) return false;
-    }
-    return true;
-}
+bool namesTitleFolder(std::string_view name) { return sameIgnoringCase(name, titleFolder); }
 
 std::uint32_t littleEndian32(std::span<const std::uint8_t> b, std::size_t at) {
     return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
