@@ -6,6 +6,7 @@ namespace vemra::media {
 
 void SoundQueue::restart(std::int64_t startFrame) {
     samples_.clear();
+    head_ = 0;
     alignTo_ = startFrame;
 }
 
@@ -22,14 +23,18 @@ void SoundQueue::push(std::optional<std::int64_t> firstFrame, const std::vector<
                             std::int16_t{0});
     }
     alignTo_.reset();
+    if (head_ > 0 && head_ >= samples_.size() / 2) {
+        samples_.erase(samples_.begin(), samples_.begin() + std::ptrdiff_t(head_));
+        head_ = 0;
+    }
     samples_.insert(samples_.end(), samples.begin() + std::ptrdiff_t(skip), samples.end());
 }
 
 int SoundQueue::read(std::int16_t* out, int frames) {
     const int n = int(std::min<std::int64_t>(frames, this->frames()));
-    const auto end = samples_.begin() + std::ptrdiff_t(n) * channels_;
-    std::copy(samples_.begin(), end, out);
-    samples_.erase(samples_.begin(), end);
+    const auto begin = samples_.begin() + std::ptrdiff_t(head_);
+    std::copy(begin, begin + std::ptrdiff_t(n) * channels_, out);
+    head_ += std::size_t(n) * std::size_t(channels_);
     return n;
 }
 

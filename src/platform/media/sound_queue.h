@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -17,7 +16,7 @@ public:
 
     void restart(std::int64_t startFrame);
     void push(std::optional<std::int64_t> firstFrame, const std::vector<std::int16_t>& samples);
-    std::int64_t frames() const { return std::int64_t(samples_.size()) / channels_; }
+    std::int64_t frames() const { return std::int64_t(samples_.size() - head_) / channels_; }
     // Moves up to `frames` frames to `out`; returns how many it moved.
     int read(std::int16_t* out, int frames);
 
@@ -25,7 +24,10 @@ private:
     int channels_;
     std::int64_t maxGapFrames_;
     std::optional<std::int64_t> alignTo_ = 0;
-    std::deque<std::int16_t> samples_;
+    // Samples from head_ on are waiting; what lies before it has been read and is dropped in one
+    // move once it is half of the buffer, so neither side allocates once the buffer has grown.
+    std::vector<std::int16_t> samples_;
+    std::size_t head_ = 0;
 };
 
 }  // namespace vemra::media
