@@ -164,6 +164,8 @@ ProgramRun runTitle(const std::string& script, const std::string& args, const st
     return run;
 }
 
+std::string demoTree() { return VEMRA_DEMO_TREE; }
+
 double corePercentBetween(const Sample& a, const Sample& b) {
     const double seconds = (double(b.state["t"]) - double(a.state["t"])) / 1000.0;
     return 100.0 * (b.cpuSeconds - a.cpuSeconds) / seconds;

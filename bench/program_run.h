@@ -58,6 +58,9 @@ inline const std::string timedSoundEnv = "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE
 
 
 
+// The demo tree the benchmarks play, made by scripts/make-demo.
+std::string demoTree();
+
 // The share of one core (percent) the program used between two samples, by the title's clock.
 double corePercentBetween(const Sample& a, const Sample& b);
 

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -25,22 +26,11 @@ double cpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-// Runs a 640 × 480 window for `seconds` with `setUp` adding its timers; the share of one core used.
 double corePercentOfWindow(int seconds, const std::function<void(ui::Window&)>& setUp) {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    auto backend = sdl::createSdlBackend({});
-    ui::Application app(*backend);
-    auto& window = app.create<ui::Window>("idle", "TIdle");
-    window.setClientSize(640, 480);
-    window.show();
-    setUp(window);
-    app.processMessages();
-    const double cpuStart = cpuSeconds();
-    const auto wallStart = std::chrono::steady_clock::now();
-    window.addTimer("stop", seconds * 1000).onTimer = [&](ui::Timer&) { app.terminate(); };
-    app.run();
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    return 100.0 * (cpuSeconds() - cpuStart) / wall;
+    return bench::runWindow(seconds, {640, 480}, [&](ui::Window& window) {
+               setUp(window);
+               return nullptr;
+           }).corePercent;
 }
 
 void idleWithTwoTimers(benchmark::State& state) {
@@ -56,6 +46,29 @@ void idleWithTwoTimers(benchmark::State& state) {
 }
 
 }  // namespace
+
+bench::WindowStretch bench::runWindow(int seconds, gfx::Size client, const WindowSetUp& setUp) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    auto backend = sdl::createSdlBackend({});
+    ui::Application app(*backend);
+    auto& window = app.create<ui::Window>("idle", "TIdle");
+    window.setClientSize(client.width, client.height);
+    window.show();
+    const std::shared_ptr<void> sources = setUp(window);
+    app.processMessages();
+    WindowStretch stretch;
+    stretch.threadsBefore = readThreadTimes(getpid());
+    const double cpuStart = cpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    window.addTimer("stop", seconds * 1000).onTimer = [&](ui::Timer&) {
+        stretch.threadsAfter = readThreadTimes(getpid());
+        app.terminate();
+    };
+    app.run();
+    stretch.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    stretch.corePercent = 100.0 * (cpuSeconds() - cpuStart) / stretch.seconds;
+    return stretch;
+}
 
 double bench::referenceFramesCorePercent(int seconds) {
     return corePercentOfWindow(seconds, [](ui::Window& window) {
