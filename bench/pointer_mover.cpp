@@ -64,7 +64,6 @@ void PointerMover::run(Point on, Point off, int moves, int settleMs) {
             XFlush(display.get());
             std::this_thread::sleep_for(milliseconds(pauseMs(random)));
         }
-        ++made_;
     }
 }
 

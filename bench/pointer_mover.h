@@ -18,8 +18,6 @@ public:
     PointerMover(const PointerMover&) = delete;
     PointerMover& operator=(const PointerMover&) = delete;
 
-    // How many moves onto `on` were made (after the thread has ended: all of them).
-    int movesMade() const { return made_; }
     // The whole factor the window shows the title at, once the first move was made.
     int scale() const { return scale_; }
 
@@ -27,7 +25,6 @@ private:
     void run(Point on, Point off, int moves, int settleMs);
 
     std::atomic<bool> stop_{false};
-    std::atomic<int> made_{0};
     std::atomic<int> scale_{1};
     std::thread thread_;  // last: starts once everything above exists
 };

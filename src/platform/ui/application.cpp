@@ -645,7 +645,7 @@ void Application::pause(std::int64_t ns) {
         presentNow();
     else
         paintPending();
-    timingLine("pause", std::to_string(ns));
+    if (timing()) timingLine("pause", std::to_string(ns));
     backend_.pause(ns);
 }
 
