@@ -8,10 +8,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "platform/headless/headless_backend.h"
 #include "platform/media/media_device.h"
 #include "platform/media/media_file.h"
+#include "platform/media/playback.h"
 #include "platform/sdl/null_audio_output.h"
 #include "platform/ui/application.h"
 #include "platform/ui/window.h"
@@ -363,6 +365,33 @@ TEST_F(RealTimeMediaDeviceTest, TheDecodingThreadAloneFeedsSoundAndPicturesToThe
     EXPECT_EQ(device.position(), device.length());
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     EXPECT_TRUE(blue(panelCentre()));
+}
+
+// An output whose buffers the test takes itself.
+class HandTakenOutput : public ui::AudioOutput {
+public:
+    int sampleRate() const override { return 44100; }
+    int channels() const override { return 2; }
+    void attach(ui::AudioSource*) override {}
+    void detach(ui::AudioSource*) override {}
+};
+
+TEST_F(RealTimeMediaDeviceTest, TheFirstBufferIsWholeSoundOrSilenceNeverAPacketAndAHole) {
+    HandTakenOutput output;
+    constexpr int frames = 16384;  // a large buffer, so that the decoder takes a while to have it whole
+    // Taken at once and a little later, while the decoding thread has had its first packets or not.
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        Playback playback(MediaSource(files().path("x.dat")), MediaKind::sound, {}, output, false);
+        playback.setRunning(true);
+        std::this_thread::sleep_for(std::chrono::microseconds(attempt * 50));
+        std::vector<std::int16_t> buffer(std::size_t(frames) * 2);
+        playback.fill(buffer.data(), frames);
+        const bool silent = std::all_of(buffer.begin(), buffer.end(), [](std::int16_t v) { return v == 0; });
+        // A 440 Hz tone is never silent for 512 frames; the start of a buffer may be, by the coder's delay.
+        const bool endsSilent = std::all_of(buffer.end() - 1024, buffer.end(), [](std::int16_t v) { return v == 0; });
+        EXPECT_TRUE(silent || !endsSilent) << "attempt " << attempt;
+        playback.setRunning(false);
+    }
 }
 
 }  // namespace

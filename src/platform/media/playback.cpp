@@ -191,7 +191,11 @@ bool Playback::fill(std::int16_t* out, int frames) {
     int delivered = 0;
     {
         std::lock_guard lock(mutex_);
-        if (running_) {
+        // The first buffer waits until the decoder has a whole one: handing over the one packet
+        // decoded so far would leave a hole in the sound just after its start.
+        const bool startingDry = framesPlayed_ == 0 && !exhaustedLocked() &&
+                                 sound_.frames() < std::min<std::int64_t>(frames, rate_ / 2);
+        if (running_ && !startingDry) {
             delivered = sound_.read(out, frames);
             if (!virtualTime_) heard_.handed(framesPlayed_, delivered, ui::app().nowUs());
             framesPlayed_ += delivered;
