@@ -10,14 +10,13 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "platform/media/playback.h"
 #include "platform/ui/application.h"
+#include "platform/win/binary_file.h"
 #include "platform/win/cursor_file.h"
 #include "program_run.h"
 #include "reference_frames.h"
@@ -26,8 +25,6 @@ using namespace vemra;
 using namespace vemra::bench;
 
 namespace {
-
-const std::string diskAudioEnv = "SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null";
 
 std::string sourceOf(const ThreadTime& thread, int uiThread) {
     if (thread.tid == uiThread) return "ui";
@@ -83,11 +80,6 @@ void idleMainMenuBySource(benchmark::State& state) {
     }
 }
 
-std::vector<std::uint8_t> fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 void idleFloor(benchmark::State& state) {
     if (!std::getenv("DISPLAY")) return state.SkipWithError("needs a display: run under xvfb-run");
     const double reference = referencePercent();
@@ -97,7 +89,7 @@ void idleFloor(benchmark::State& state) {
         // The main menu's size; the pointer, in the middle of the screen, lies over the window.
         const WindowStretch stretch = runWindow(stretchSeconds(), {641, 475}, [&](ui::Window& window) {
             constexpr int hotspotCursor = 5;
-            const auto cursor = fileBytes(demoTree() + "/qem00.ani");
+            const auto cursor = win::readBinaryFile(demoTree() + "/qem00.ani");
             ui::app().setCursor(hotspotCursor, std::make_shared<ui::CursorShape>(win::decodeCursorFile(cursor)));
             window.cursor = hotspotCursor;
             // The corner animation: a 120 × 80 frame five times a second.
